@@ -1,0 +1,115 @@
+// The glue between the window designs and Qt: twips, font sizes, centring arithmetic, caption
+// wrapping and outer window geometry.
+#include "ui/controldesign.h"
+#include "ui/outergeometry.h"
+#include "ui/twips.h"
+
+#include <QFont>
+#include <QTest>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+class TestWindowGlue : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("text box left") << 3480.0 << 232;
+        QTest::newRow("client width") << 9090.0 << 606;
+        QTest::newRow("half pixel rounds up") << 7.5 << 1;
+        QTest::newRow("just under half") << 7.4 << 0;
+        QTest::newRow("negative half rounds away from zero") << -7.5 << -1;
+        QTest::newRow("half a framed width") << 4567.5 << 305;
+    }
+    void twipsToPixels()
+    {
+        QFETCH(double, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(twips::toPixels(twips), pixels);
+    }
+
+    void fontPointsToPixels_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("window font") << 18.0 << 24;
+        QTest::newRow("heading") << 15.0 << 20;
+        QTest::newRow("credit line, a fractional size") << 14.25 << 19;
+        QTest::newRow("narrow button") << 12.0 << 16;
+    }
+    void fontPointsToPixels()
+    {
+        QFETCH(double, points);
+        QFETCH(int, pixels);
+        QCOMPARE(twips::fontPixels(points), pixels);
+    }
+
+    void centring_data()
+    {
+        QTest::addColumn<float>("screenStart");
+        QTest::addColumn<float>("screenExtent");
+        QTest::addColumn<float>("windowExtent");
+        QTest::addColumn<float>("start");
+        QTest::newRow("even difference") << 0.f << 28800.f << 9120.f << 9840.f;
+        QTest::newRow("odd difference keeps the half twip") << 0.f << 28800.f << 9135.f << 9832.5f;
+        QTest::newRow("second screen's origin") << 19200.f << 28800.f << 9120.f << 29040.f;
+        QTest::newRow("window larger than the screen") << 0.f << 9000.f << 9120.f << -60.f;
+        QTest::newRow("window larger by an odd amount") << 0.f << 9000.f << 9135.f << -67.5f;
+    }
+    void centring()
+    {
+        QFETCH(float, screenStart);
+        QFETCH(float, screenExtent);
+        QFETCH(float, windowExtent);
+        QFETCH(float, start);
+        QCOMPARE(centredStart(screenStart, screenExtent, windowExtent), start);
+    }
+
+    void captionWrapping()
+    {
+        const QFont font = designFont({u"宋体"_s, 12, false});
+        // Narrower than two characters: one character a line, read top to bottom.
+        QCOMPARE(wrapCaption(u"软件使用说明"_s, font, 25), u"软\n件\n使\n用\n说\n明"_s);
+        // Wide enough: the caption stays on one line, its spaces kept.
+        QCOMPARE(wrapCaption(u"确    定"_s, font, 217), u"确    定"_s);
+        // A character wider than the whole width still stands on a line of its own.
+        QCOMPARE(wrapCaption(u"软件"_s, font, 1), u"软\n件"_s);
+    }
+
+    void outerGeometryIncludesTheFrame()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QMargins frame(window.geometry().left() - window.frameGeometry().left(),
+                             window.geometry().top() - window.frameGeometry().top(),
+                             window.frameGeometry().right() - window.geometry().right(),
+                             window.frameGeometry().bottom() - window.geometry().bottom());
+
+        OuterGeometry outer(window);
+        outer.setLeft(1500);
+        outer.setTop(3000);
+        QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(100, 200));
+        QCOMPARE(outer.left(), 1500.f);
+        QCOMPARE(outer.top(), 3000.f);
+
+        outer.setWidth(4500);
+        outer.setHeight(3015);
+        QTRY_COMPARE(window.frameGeometry().size(), QSize(300, 201));
+        QCOMPARE(window.size(), QSize(300 - frame.left() - frame.right(),
+                                      201 - frame.top() - frame.bottom()));
+        QCOMPARE(outer.width(), 4500.f);
+        QCOMPARE(outer.height(), 3015.f);
+        // Resizing keeps the outer corner where it was.
+        QCOMPARE(window.frameGeometry().topLeft(), QPoint(100, 200));
+    }
+};
+
+QTEST_MAIN(TestWindowGlue)
+#include "tst_windowglue.moc"

@@ -1,0 +1,95 @@
+#include "ui/controldesign.h"
+
+#include "ui/twips.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+QFont designFont(const FontDesign &design)
+{
+    QFont font(design.face);
+    font.setPixelSize(twips::fontPixels(design.points));
+    font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QString wrapCaption(const QString &caption, const QFont &font, int width)
+{
+    const QFontMetrics metrics(font);
+    QString wrapped;
+    QString line;
+    for (const QChar c : caption) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            wrapped += line + u'\n';
+            line.clear();
+        }
+        line += c;
+    }
+    return wrapped + line;
+}
+
+namespace {
+
+QWidget *createControl(QWidget &window, const ControlDesign &row)
+{
+    switch (row.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(row.caption, &window);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(row.caption, &window);
+    case ControlKind::CommandButton: {
+        auto *button = new QPushButton(&window);
+        // Enter clicks a focused button, as Space does, without any button being the default.
+        button->setAutoDefault(true);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QList<QWidget *> buildControls(QWidget &window, std::span<const ControlDesign> rows)
+{
+    QList<QWidget *> controls;
+    for (const ControlDesign &row : rows) {
+        QWidget *control = createControl(window, row);
+        control->setObjectName(row.name);
+        control->setGeometry(twips::toPixels(row.left, row.top, row.width, row.height));
+        if (row.font) {
+            control->setFont(designFont(*row.font));
+        }
+        if (row.foreColor) {
+            QPalette palette = control->palette();
+            palette.setColor(QPalette::WindowText, *row.foreColor);
+            control->setPalette(palette);
+        }
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            button->setText(wrapCaption(row.caption, button->font(), button->width()));
+            button->setAccessibleName(row.caption);
+        }
+        controls.append(control);
+    }
+
+    QList<std::pair<int, QWidget *>> byTabIndex;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        byTabIndex.append({rows[static_cast<std::size_t>(i)].tabIndex, controls[i]});
+    }
+    std::ranges::sort(byTabIndex, {}, &std::pair<int, QWidget *>::first);
+    for (qsizetype i = 1; i < byTabIndex.size(); ++i) {
+        QWidget::setTabOrder(byTabIndex[i - 1].second, byTabIndex[i].second);
+    }
+    return controls;
+}

@@ -1,0 +1,40 @@
+#include "ui/instructions/form2dock.h"
+
+#include "ui/instructions/form2.h"
+#include "ui/outergeometry.h"
+
+Form2Dock::Form2Dock(QWidget &query)
+    : queryWindow(query)
+{
+}
+
+Form2Dock::~Form2Dock() = default;
+
+Form2 &Form2Dock::form2()
+{
+    if (!panel) {
+        panel = std::make_unique<Form2>(queryWindow);
+    }
+    return *panel;
+}
+
+void Form2Dock::Timer1_Timer()
+{
+    const OuterGeometry query(queryWindow);
+    OuterGeometry docked(form2());
+    docked.setLeft(query.width() + query.left());
+    docked.setTop(query.top());
+}
+
+void Form2Dock::Command4_Click()
+{
+    Form2 &instructions = form2();
+    instructions.setVisible(!instructions.isVisible());
+}
+
+void Form2Dock::queryFrameChanged()
+{
+    if (panel) {
+        panel->takeSizeFromQueryWindow();
+    }
+}

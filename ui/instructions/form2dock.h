@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+class Form2;
+class QWidget;
+
+// Keeps the instructions panel against the query window's right edge and shows or hides it.
+// Its two handlers are the query window's: the tick of its 50 ms timer and the click on its
+// narrow "软件使用说明" button. Neither touches what the query window shows. The panel does not
+// exist until something first refers to it, normally the first tick; that reference creates it
+// hidden. Docking is done by polling alone: the tick moves the panel but never resizes it.
+class Form2Dock
+{
+public:
+    explicit Form2Dock(QWidget &queryWindow);
+    ~Form2Dock();
+
+    // The reference to the panel: creates and loads it on first use.
+    Form2 &form2();
+    // The panel if it is loaded, without loading it.
+    Form2 *loadedForm2() const { return panel.get(); }
+
+    void Timer1_Timer();
+    void Command4_Click();
+
+    // The query window's frame changed, so its outer size did: a panel loaded before the window
+    // manager framed the query window was sized from the client area alone and is sized again.
+    void queryFrameChanged();
+
+private:
+    QWidget &queryWindow;
+    std::unique_ptr<Form2> panel;
+};

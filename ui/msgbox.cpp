@@ -1,0 +1,19 @@
+#include "ui/msgbox.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+void showPlainOkBox(QWidget *owner, const QString &prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt,
+                    QMessageBox::Ok, owner);
+    // Qt's own translation of "OK" would have to be read from a file at run time.
+    QAbstractButton *ok = box.button(QMessageBox::Ok);
+    ok->setText(u"确定"_s);
+    ok->setIcon(QIcon());
+    box.exec();
+}
