@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QIcon>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;

@@ -9,7 +9,8 @@ void apply()
 {
     QCoreApplication::setApplicationName(applicationTitle);
     QCoreApplication::setApplicationVersion(version);
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
+    QLocale::setDefault(
+        QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
 }
 
 } // namespace projectsettings

@@ -4,7 +4,6 @@
 #include "data/chaxun.h"
 
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {

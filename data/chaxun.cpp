@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-std::optional<int> chaxun(const ResultTable &table, const QString &sfzhText,
-                          const QString &zkzhText)
+std::optional<int> chaxun(
+    const ResultTable &table, const QString &sfzhText, const QString &zkzhText)
 {
     // The scan position is a 16-bit signed integer, as the table is small enough for one.
     for (std::int16_t i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {

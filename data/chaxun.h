@@ -8,5 +8,5 @@
 // the typed ticket number, or nothing. Both texts are compared exactly as typed, code unit by
 // code unit: no trimming, no case folding, no width folding. Records are examined in table order
 // and the first one that matches wins. It knows nothing of windows and never changes the table.
-std::optional<int> chaxun(const ResultTable &table, const QString &sfzhText,
-                          const QString &zkzhText);
+std::optional<int> chaxun(
+    const ResultTable &table, const QString &sfzhText, const QString &zkzhText);

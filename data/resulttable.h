@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The written-test results built into the program: four parallel columns of text, one record
@@ -19,6 +18,6 @@ struct ResultTable
 
     Column sfzh; // ID-card number, 18 characters
     Column zkzh; // exam ticket number, 11 digits
-    Column xm;   // name
-    Column cj;   // score as display text, or "缺考"
+    Column xm; // name
+    Column cj; // score as display text, or "缺考"
 };

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;

@@ -35,5 +35,5 @@ QMargins FrameWatch::currentMargins() const
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
+        frame.right() - client.right(), frame.bottom() - client.bottom()};
 }

@@ -2,7 +2,6 @@
 
 #include <QMargins>
 #include <QObject>
-
 #include <functional>
 
 class QWidget;

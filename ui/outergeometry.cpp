@@ -54,7 +54,7 @@ ScreenTwips primaryScreenTwips()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     return {twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
-            twips::fromPixels(screen.width()), twips::fromPixels(screen.height())};
+        twips::fromPixels(screen.width()), twips::fromPixels(screen.height())};
 }
 
 float centredStart(float screenStart, float screenExtent, float windowExtent)

@@ -12,8 +12,7 @@ class OuterGeometry
 public:
     explicit OuterGeometry(QWidget &topLevel)
         : window(topLevel)
-    {
-    }
+    { }
 
     float left() const;
     float top() const;

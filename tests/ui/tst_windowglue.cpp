@@ -88,9 +88,9 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QMargins frame(window.geometry().left() - window.frameGeometry().left(),
-                             window.geometry().top() - window.frameGeometry().top(),
-                             window.frameGeometry().right() - window.geometry().right(),
-                             window.frameGeometry().bottom() - window.geometry().bottom());
+            window.geometry().top() - window.frameGeometry().top(),
+            window.frameGeometry().right() - window.geometry().right(),
+            window.frameGeometry().bottom() - window.geometry().bottom());
 
         OuterGeometry outer(window);
         outer.setLeft(1500);
@@ -102,8 +102,8 @@ private Q_SLOTS:
         outer.setWidth(4500);
         outer.setHeight(3015);
         QTRY_COMPARE(window.frameGeometry().size(), QSize(300, 201));
-        QCOMPARE(window.size(), QSize(300 - frame.left() - frame.right(),
-                                      201 - frame.top() - frame.bottom()));
+        QCOMPARE(window.size(),
+            QSize(300 - frame.left() - frame.right(), 201 - frame.top() - frame.bottom()));
         QCOMPARE(outer.width(), 4500.f);
         QCOMPARE(outer.height(), 3015.f);
         // Resizing keeps the outer corner where it was.

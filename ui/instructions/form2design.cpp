@@ -8,7 +8,7 @@ namespace form2design {
 
 QString instructionsText()
 {
-    return QStringList{
+    return QStringList {
         u"软件使用说明："_s,
         u"1、本软件只能查询2020年Merrowdale公开招聘员额制工作人员笔试成绩。"_s,
         u"2、查询时，必须输入准考证号和身份证号，二者缺一不可。"_s,
@@ -20,10 +20,10 @@ QString instructionsText()
 
 const std::array<ControlDesign, 1> &controls()
 {
-    static const std::array<ControlDesign, 1> rows{{
+    static const std::array<ControlDesign, 1> rows {{
         // kind, name, caption, left, top, width, height, font, fore colour, tab index
         {ControlKind::Label, u"Label1"_s, instructionsText(), 360, 480, 3975, 4575,
-         FontDesign{u"宋体"_s, 14.25, false}, {}, 0},
+            FontDesign {u"宋体"_s, 14.25, false}, {}, 0},
     }};
     return rows;
 }

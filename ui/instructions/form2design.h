@@ -3,7 +3,6 @@
 #include "ui/controldesign.h"
 
 #include <QString>
-
 #include <array>
 
 // The design of the instructions panel: a borderless window with one label of five lines of

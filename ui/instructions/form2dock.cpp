@@ -5,8 +5,7 @@
 
 Form2Dock::Form2Dock(QWidget &query)
     : queryWindow(query)
-{
-}
+{ }
 
 Form2Dock::~Form2Dock() = default;
 

@@ -31,8 +31,8 @@ Form1::Form1(Form1Hooks windowHooks)
     setObjectName(u"Form1"_s);
     setWindowTitle(form1design::caption);
     setFont(designFont(form1design::windowFont));
-    setFixedSize(twips::toPixels(form1design::clientWidth),
-                 twips::toPixels(form1design::clientHeight));
+    setFixedSize(
+        twips::toPixels(form1design::clientWidth), twips::toPixels(form1design::clientHeight));
 
     buildControls(*this, form1design::controls());
     const auto control = [this]<typename T>(T *&slot, const QString &name) {
@@ -74,8 +74,8 @@ void Form1::Form_Load()
     for (QLineEdit *box : Text1) {
         box->setText(QString());
     }
-    for (QWidget *control : std::initializer_list<QWidget *>{Text1[2], Text1[3], Label3, Label4,
-                                                             Command1, Command2}) {
+    for (QWidget *control :
+        std::initializer_list<QWidget *> {Text1[2], Text1[3], Label3, Label4, Command1, Command2}) {
         control->setVisible(false);
     }
 

@@ -5,7 +5,6 @@
 #include "ui/query/form1hooks.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QLabel;
@@ -49,7 +48,7 @@ private:
     Form1Hooks hooks;
     ResultTable table;
 
-    std::array<QLineEdit *, 4> Text1{};
+    std::array<QLineEdit *, 4> Text1 {};
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QPushButton *Command1 = nullptr;
@@ -58,7 +57,7 @@ private:
     QPushButton *Command4 = nullptr;
     QTimer *Timer1 = nullptr;
 
-    Form2Dock dock{*this};
+    Form2Dock dock {*this};
     // Whether the load-time centring still waits for the window manager's frame.
     bool centredWithoutFrame = false;
 };

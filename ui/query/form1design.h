@@ -4,7 +4,6 @@
 
 #include <QSize>
 #include <QString>
-
 #include <array>
 
 // The design of the query window: its caption, client size, font and the fifteen controls
@@ -12,10 +11,11 @@
 // at run time; the handlers change only what controls show and hold.
 namespace form1design {
 
-inline const QString caption = QStringLiteral(u"2020年Merrowdale公开招聘员额制工作人员笔试成绩查询软件");
+inline const QString caption
+    = QStringLiteral(u"2020年Merrowdale公开招聘员额制工作人员笔试成绩查询软件");
 inline constexpr int clientWidth = 9090;
 inline constexpr int clientHeight = 5025;
-inline const FontDesign windowFont{QStringLiteral(u"宋体"), 18, false};
+inline const FontDesign windowFont {QStringLiteral(u"宋体"), 18, false};
 inline constexpr int timerInterval = 50; // milliseconds
 
 // The prompt of the one message the window raises, when no record carries both numbers.

@@ -4,7 +4,6 @@
 #include "ui/msgbox.h"
 
 #include <QString>
-
 #include <functional>
 
 class QWidget;

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -42,8 +41,7 @@ struct Harness
         const QRect query = form->frameGeometry();
         const QRect side = panel()->frameGeometry();
         return side.topLeft() == QPoint(query.right() + 1, query.top())
-            && side.height() == query.height()
-            && side.width() == qRound(query.width() / 2.0);
+            && side.height() == query.height() && side.width() == qRound(query.width() / 2.0);
     }
     bool inInputState() const
     {

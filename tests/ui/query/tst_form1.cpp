@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -58,8 +57,7 @@ struct Harness
         form->show();
     }
 
-    template<typename T>
-    T *control(const QString &name) const
+    template<typename T> T *control(const QString &name) const
     {
         auto *found = form->findChild<T *>(name);
         Q_ASSERT(found);
@@ -109,8 +107,7 @@ struct Harness
 };
 
 // The first record whose column value satisfies the predicate.
-template<typename Predicate>
-int findRecord(const ResultTable &table, Predicate predicate)
+template<typename Predicate> int findRecord(const ResultTable &table, Predicate predicate)
 {
     for (int i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
         if (predicate(table, std::size_t(i))) {
@@ -155,7 +152,7 @@ private Q_SLOTS:
             QVERIFY(column->front().isEmpty());
             QVERIFY(column->back().isEmpty());
             QVERIFY(std::none_of(column->begin() + 1, column->end() - 1,
-                                 [](const QString &value) { return value.isEmpty(); }));
+                [](const QString &value) { return value.isEmpty(); }));
         }
     }
 
@@ -166,18 +163,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("record");
         QTest::newRow("first record") << 1;
         QTest::newRow("last record") << 1117;
-        QTest::newRow("absent from the test") << findRecord(table, [](auto &t, auto i) {
-            return t.cj[i] == u"缺考"_s;
-        });
-        QTest::newRow("ID number ending in X") << findRecord(table, [](auto &t, auto i) {
-            return t.sfzh[i].endsWith(u'X');
-        });
-        QTest::newRow("score with one fractional digit") << findRecord(table, [](auto &t, auto i) {
-            return t.cj[i].size() == 4 && t.cj[i][2] == u'.';
-        });
-        QTest::newRow("whole score") << findRecord(table, [](auto &t, auto i) {
-            return t.cj[i].size() == 2 && t.cj[i] != u"缺考"_s;
-        });
+        QTest::newRow("absent from the test")
+            << findRecord(table, [](auto &t, auto i) { return t.cj[i] == u"缺考"_s; });
+        QTest::newRow("ID number ending in X")
+            << findRecord(table, [](auto &t, auto i) { return t.sfzh[i].endsWith(u'X'); });
+        QTest::newRow("score with one fractional digit") << findRecord(
+            table, [](auto &t, auto i) { return t.cj[i].size() == 4 && t.cj[i][2] == u'.'; });
+        QTest::newRow("whole score") << findRecord(
+            table, [](auto &t, auto i) { return t.cj[i].size() == 2 && t.cj[i] != u"缺考"_s; });
     }
     void aHitShowsNameAndScore()
     {
@@ -200,8 +193,8 @@ private Q_SLOTS:
     void aMissSaysSoAndEmptiesOnlyTheInputs_data()
     {
         const Harness h;
-        const int x = findRecord(h.form->results(),
-                                 [](auto &t, auto i) { return t.sfzh[i].endsWith(u'X'); });
+        const int x = findRecord(
+            h.form->results(), [](auto &t, auto i) { return t.sfzh[i].endsWith(u'X'); });
         QString fullWidth = h.sfzh(1);
         for (QChar &c : fullWidth) {
             c = QChar(c.unicode() - u'0' + 0xFF10);
@@ -225,8 +218,8 @@ private Q_SLOTS:
         const Harness h;
         h.lookUp(sfzh, zkzh);
 
-        QCOMPARE(h.seen.prompts, QList<QString>{u"身份证号或准考证号错误，请重新输入！"_s});
-        QCOMPARE(h.seen.owners, QList<QWidget *>{h.form.get()});
+        QCOMPARE(h.seen.prompts, QList<QString> {u"身份证号或准考证号错误，请重新输入！"_s});
+        QCOMPARE(h.seen.owners, QList<QWidget *> {h.form.get()});
         QVERIFY(h.text1(0)->text().isEmpty());
         QVERIFY(h.text1(1)->text().isEmpty());
         QVERIFY(h.text1(2)->text().isEmpty());
@@ -263,22 +256,23 @@ private Q_SLOTS:
         const Harness h;
         QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
         const auto tabCycle = [&h](int steps) {
-            QList<QString> names{QApplication::focusWidget()->objectName()};
+            QList<QString> names {QApplication::focusWidget()->objectName()};
             for (int i = 0; i < steps; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 names.append(QApplication::focusWidget()->objectName());
             }
             return names;
         };
-        QCOMPARE(tabCycle(4), (QList<QString>{u"Text1(0)"_s, u"Text1(1)"_s, u"Command3"_s,
-                                              u"Command4"_s, u"Text1(0)"_s}));
+        QCOMPARE(tabCycle(4),
+            (QList<QString> {
+                u"Text1(0)"_s, u"Text1(1)"_s, u"Command3"_s, u"Command4"_s, u"Text1(0)"_s}));
 
         h.lookUp(h.sfzh(3), h.zkzh(3));
         QVERIFY(h.inResultState());
         h.text1(0)->setFocus();
         QCOMPARE(tabCycle(7),
-                 (QList<QString>{u"Text1(0)"_s, u"Text1(1)"_s, u"Text1(2)"_s, u"Text1(3)"_s,
-                                 u"Command1"_s, u"Command2"_s, u"Command4"_s, u"Text1(0)"_s}));
+            (QList<QString> {u"Text1(0)"_s, u"Text1(1)"_s, u"Text1(2)"_s, u"Text1(3)"_s,
+                u"Command1"_s, u"Command2"_s, u"Command4"_s, u"Text1(0)"_s}));
     }
 
     void enterAndEscInATextBoxClickNothing()
@@ -351,7 +345,8 @@ private Q_SLOTS:
         const Harness h;
         QCOMPARE(h.form->size(), QSize(606, 335));
         QCOMPARE(h.form->minimumSize(), h.form->maximumSize());
-        QCOMPARE(h.form->windowTitle(), u"2020年Merrowdale公开招聘员额制工作人员笔试成绩查询软件"_s);
+        QCOMPARE(
+            h.form->windowTitle(), u"2020年Merrowdale公开招聘员额制工作人员笔试成绩查询软件"_s);
         const Qt::WindowFlags flags = h.form->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
@@ -462,7 +457,7 @@ private Q_SLOTS:
 
         QCOMPARE(title, u"工程1"_s);
         QCOMPARE(text, u"身份证号或准考证号错误，请重新输入！"_s);
-        QCOMPARE(buttons, QList<QString>{u"确定"_s});
+        QCOMPARE(buttons, QList<QString> {u"确定"_s});
         QCOMPARE(icon, QMessageBox::NoIcon);
         QVERIFY(modal);
         QCOMPARE(ends, 0);
