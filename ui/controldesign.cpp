@@ -35,6 +35,16 @@ QString wrapCaption(const QString &caption, const QFont &font, int width)
     return wrapped + line;
 }
 
+QString spokenName(const QString &caption)
+{
+    QString name = caption;
+    name.remove(u' ');
+    if (name.endsWith(u'：')) {
+        name.chop(1);
+    }
+    return name;
+}
+
 namespace {
 
 QWidget *createControl(QWidget &window, const ControlDesign &row)
@@ -77,7 +87,7 @@ QList<QWidget *> buildControls(QWidget &window, std::span<const ControlDesign> r
         }
         if (auto *button = qobject_cast<QPushButton *>(control)) {
             button->setText(wrapCaption(row.caption, button->font(), button->width()));
-            button->setAccessibleName(row.caption);
+            button->setAccessibleName(spokenName(row.caption));
         }
         controls.append(control);
     }

@@ -43,6 +43,11 @@ QFont designFont(const FontDesign &design);
 // Returns the controls in the order of the rows given.
 QList<QWidget *> buildControls(QWidget &window, std::span<const ControlDesign> rows);
 
+// What a screen reader announces for a caption: the spaces that spread "确    定" over the
+// button and a label's closing colon are for the eye only. A button's wrapped lines are read as
+// the one caption they are.
+QString spokenName(const QString &caption);
+
 // A button caption broken into the lines the button's width allows, one character at a time:
 // a push button does not wrap its caption by itself.
 QString wrapCaption(const QString &caption, const QFont &font, int width);

@@ -15,5 +15,8 @@ void showPlainOkBox(QWidget *owner, const QString &prompt)
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);
     ok->setIcon(QIcon());
+    // Screen readers announce a dialog by its name and description, so the prompt is read out.
+    box.setAccessibleName(box.windowTitle());
+    box.setAccessibleDescription(prompt);
     box.exec();
 }

@@ -62,6 +62,13 @@ Form1::Form1(Form1Hooks windowHooks)
 
     new FrameWatch(*this, [this] { queryFrameChanged(); });
 
+    // Each text box is announced by the caption of its row, which is also its buddy label.
+    for (std::size_t i = 0; i < Text1.size(); ++i) {
+        auto *caption = findChild<QLabel *>(u"Label%1"_s.arg(i + 1), Qt::FindDirectChildrenOnly);
+        caption->setBuddy(Text1[i]);
+        Text1[i]->setAccessibleName(spokenName(caption->text()));
+    }
+
     // At first show the focus is in the first control of the tab order.
     Text1[0]->setFocus();
 }

@@ -1,0 +1,82 @@
+// The query window and the panel at a high-DPI scale factor (run once per factor, set through
+// QT_SCALE_FACTOR): the layout keeps its proportions and every text stays inside its control.
+#include "app/fontsubstitutes.h"
+#include "ui/instructions/form2.h"
+#include "ui/query/form1.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The extent a control's text needs, in device-independent pixels: its widest line across, and
+// down to the ink of its last line (a lone "*" needs less than a whole line's height).
+QSizeF textExtent(const QFont &font, const QString &text)
+{
+    const QFontMetricsF metrics(font);
+    qreal width = 0;
+    const QStringList lines = text.split(u'\n');
+    for (const QString &line : lines) {
+        width = std::max(width, metrics.horizontalAdvance(line));
+    }
+    const qreal lastInk = metrics.ascent() + metrics.tightBoundingRect(lines.last()).bottom();
+    return {width, metrics.lineSpacing() * qreal(lines.size() - 1) + lastInk};
+}
+
+} // namespace
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { registerFontSubstitutes(); }
+
+    void layoutKeepsItsProportionsAndTextFits()
+    {
+        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
+        Form1Hooks hooks;
+        hooks.end = [] {};
+        Form1 form(std::move(hooks));
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.devicePixelRatioF(), scale);
+        QCOMPARE(form.size(), QSize(606, 335));
+
+        // The same device-independent rectangles as at 1, so the same proportions.
+        QCOMPARE(form.findChild<QLineEdit *>(u"Text1(0)"_s)->geometry(), QRect(232, 88, 241, 33));
+        QCOMPARE(
+            form.findChild<QPushButton *>(u"Command3"_s)->geometry(), QRect(184, 192, 217, 41));
+
+        const auto labels = form.findChildren<QLabel *>();
+        QCOMPARE(labels.size(), 8);
+        for (const QLabel *label : labels) {
+            const QSizeF needed = textExtent(label->font(), label->text());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                qPrintable(label->objectName()));
+        }
+        const auto buttons = form.findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 4);
+        for (const QPushButton *button : buttons) {
+            const QSizeF needed = textExtent(button->font(), button->text());
+            QVERIFY2(needed.width() <= button->width() && needed.height() <= button->height(),
+                qPrintable(button->objectName()));
+        }
+        // An ID-card number, the longest entry, fits its box without scrolling.
+        const auto *box = form.findChild<QLineEdit *>(u"Text1(0)"_s);
+        QVERIFY(textExtent(box->font(), u"11010119900101123X"_s).width() < box->width() - 8);
+
+        Form2 &panel = form.instructions().form2();
+        const auto *instructions = panel.findChild<QLabel *>(u"Label1"_s);
+        QVERIFY(instructions->heightForWidth(instructions->width()) <= instructions->height());
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
