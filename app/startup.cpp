@@ -1,0 +1,22 @@
+#include "app/startup.h"
+
+#include "app/fontsubstitutes.h"
+#include "app/projectsettings.h"
+#include "ui/query/form1.h"
+
+#include <QApplication>
+#include <QIcon>
+
+using namespace Qt::StringLiterals;
+
+std::unique_ptr<Form1> startProgram()
+{
+    projectsettings::apply();
+    registerFontSubstitutes();
+    QApplication::setWindowIcon(QIcon(u":/icons/merrowdale-results.png"_s));
+
+    auto form1 = std::make_unique<Form1>();
+    form1->Form_Load();
+    form1->show();
+    return form1;
+}
