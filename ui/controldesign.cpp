@@ -17,6 +17,11 @@ QFont designFont(const FontDesign &design)
     QFont font(design.face);
     font.setPixelSize(twips::fontPixels(design.points));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    // The design faces cover every character the windows show, so Qt need not look for
+    // fallback faces; and unhinted outlines spare FreeType's autohinter analysing a CJK face's
+    // glyphs at start-up, several megabytes of the font file and a good part of start-up time.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
