@@ -14,6 +14,8 @@ std::unique_ptr<Form1> startProgram()
     projectsettings::apply();
     registerFontSubstitutes();
     QApplication::setWindowIcon(QIcon(u":/icons/merrowdale-results.png"_s));
+    // Lets a Wayland compositor match the window with the installed desktop entry.
+    QGuiApplication::setDesktopFileName(u"org.merrowdale.ExamResults"_s);
 
     auto form1 = std::make_unique<Form1>();
     form1->Form_Load();

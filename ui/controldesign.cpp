@@ -3,6 +3,7 @@
 #include "ui/twips.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,9 +13,31 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The designed face where it is installed, else the first installed substitute the application
+// registered for it. Asking Qt for a face it does not have costs a fallback search through
+// fontconfig for every font, which start-up cannot afford.
+QString installedFace(const QString &face)
+{
+    static const QStringList installed = QFontDatabase::families();
+    // Qt keeps substitutes in lower case; the installed spelling is the one to ask for.
+    for (const QString &candidate : QStringList {face} + QFont::substitutes(face)) {
+        const auto found = std::ranges::find_if(installed, [&candidate](const QString &family) {
+            return family.compare(candidate, Qt::CaseInsensitive) == 0;
+        });
+        if (found != installed.end()) {
+            return *found;
+        }
+    }
+    return face;
+}
+
+} // namespace
+
 QFont designFont(const FontDesign &design)
 {
-    QFont font(design.face);
+    QFont font(installedFace(design.face));
     font.setPixelSize(twips::fontPixels(design.points));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
     // The design faces cover every character the windows show, so Qt need not look for

@@ -33,8 +33,8 @@ struct ControlDesign
     int tabIndex;
 };
 
-// The Qt font for a designed face, size and weight. The face is asked for by its design name;
-// the application registers substitutes where that face is not installed.
+// The Qt font for a designed face, size and weight: the designed face where it is installed,
+// else the first installed of the substitutes the application registered for it.
 QFont designFont(const FontDesign &design);
 
 // Creates the designed controls as children of window, each at its rectangle with its caption,

@@ -1,10 +1,12 @@
 // The glue between the window designs and Qt: twips, font sizes, centring arithmetic, caption
 // wrapping and outer window geometry.
+#include "app/fontsubstitutes.h"
 #include "ui/controldesign.h"
 #include "ui/outergeometry.h"
 #include "ui/twips.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QTest>
 #include <QWidget>
 
@@ -15,6 +17,8 @@ class TestWindowGlue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { registerFontSubstitutes(); }
+
     void twipsToPixels_data()
     {
         QTest::addColumn<double>("twips");
@@ -70,6 +74,23 @@ private Q_SLOTS:
         QCOMPARE(centredStart(screenStart, screenExtent, windowExtent), start);
     }
 
+    void designFontsAreRenderedInTheFaceAskedFor_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::newRow("宋体") << u"宋体"_s;
+        QTest::newRow("黑体") << u"黑体"_s;
+    }
+    void designFontsAreRenderedInTheFaceAskedFor()
+    {
+        QFETCH(QString, face);
+        const QFont font = designFont({face, 18, false});
+        // Qt draws with the very face the font names: an installed one, not a fallback.
+        QCOMPARE(QFontInfo(font).family(), font.family());
+        QVERIFY((QStringList {face} + QFont::substitutes(face))
+                    .contains(font.family(), Qt::CaseInsensitive));
+        QCOMPARE(QFontInfo(font).pixelSize(), 24);
+    }
+
     void captionWrapping()
     {
         const QFont font = designFont({u"宋体"_s, 12, false});
@@ -79,6 +100,11 @@ private Q_SLOTS:
         QCOMPARE(wrapCaption(u"确    定"_s, font, 217), u"确    定"_s);
         // A character wider than the whole width still stands on a line of its own.
         QCOMPARE(wrapCaption(u"软件"_s, font, 1), u"软\n件"_s);
+    }
+
+    void aFaceWithNothingToStandInIsAskedForAsItIs()
+    {
+        QCOMPARE(designFont({u"No Such Face 1117"_s, 12, true}).family(), u"No Such Face 1117"_s);
     }
 
     void outerGeometryIncludesTheFrame()

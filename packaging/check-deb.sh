@@ -1,0 +1,98 @@
+#!/bin/sh
+# Builds the Debian package from a configured and built tree and checks what it holds: the
+# control fields (name, version, Depends with Qt and the two Chinese fonts), exactly the files
+# the program installs and nothing else, and, unpacked into a scratch root, that the desktop
+# entry, its icon, its program and the metainfo find one another and still validate.
+#
+#   sh packaging/check-deb.sh <build dir> [<scratch dir>]
+#
+# Needs cmake (cpack), dpkg-deb, dpkg-shlibdeps (dpkg-dev), desktop-file-validate
+# (desktop-file-utils) and appstreamcli (appstream).
+set -eu
+
+build=${1:?usage: check-deb.sh <build dir> [<scratch dir>]}
+build=$(cd "$build" && pwd)
+scratch=${2:-$build/deb-check}
+here=$(cd "$(dirname "$0")" && pwd)
+
+app_id=org.merrowdale.ExamResults
+icon=merrowdale-results
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cpack -G DEB -B "$scratch" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log" >&2; echo "FAIL: cpack -G DEB" >&2; exit 1; }
+
+set -- "$scratch"/*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || { echo "FAIL: expected one .deb in $scratch, found: $*" >&2; exit 1; }
+deb=$1
+echo "built $deb"
+
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+[ "$(field Package)" = merrowdale-results ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)'"
+depends=$(field Depends)
+for package in libqt6widgets6 fonts-arphic-uming fonts-wqy-zenhei; do
+    # Match whole package names in the comma-separated list, with or without a version.
+    echo ", $depends," | grep -Eq ", *$package( *\([^)]*\))? *," ||
+        fail "Depends lacks $package: $depends"
+done
+
+# Regular files only; directories differ with the install prefix's layout.
+cat >"$scratch/expected-files" <<END
+./usr/bin/merrowdale-results
+./usr/share/applications/$app_id.desktop
+./usr/share/icons/hicolor/256x256/apps/$icon.png
+./usr/share/icons/hicolor/48x48/apps/$icon.png
+./usr/share/icons/hicolor/scalable/apps/$icon.svg
+./usr/share/metainfo/$app_id.metainfo.xml
+END
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$scratch/package-files"
+diff -u "$scratch/expected-files" "$scratch/package-files" ||
+    fail "the package holds other files than the program installs"
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+share=$root/usr/share
+
+[ -x "$root/usr/bin/merrowdale-results" ] || fail "usr/bin/merrowdale-results is not executable"
+same() {
+    cmp -s "$here/$1" "$share/$2" || fail "installed $2 differs from packaging/$1"
+}
+same "$app_id.desktop" "applications/$app_id.desktop"
+same "$app_id.metainfo.xml" "metainfo/$app_id.metainfo.xml"
+same "icons/48x48/$icon.png" "icons/hicolor/48x48/apps/$icon.png"
+same "icons/256x256/$icon.png" "icons/hicolor/256x256/apps/$icon.png"
+same "icons/$icon.svg" "icons/hicolor/scalable/apps/$icon.svg"
+
+desktop=$share/applications/$app_id.desktop
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+[ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+for dir in 48x48 256x256; do
+    [ -f "$share/icons/hicolor/$dir/apps/$icon_name.png" ] ||
+        fail "Icon=$icon_name has no $dir icon"
+done
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
+    "$share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
+
+desktop-file-validate "$desktop" || fail "installed desktop entry does not validate"
+appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "package checks passed"

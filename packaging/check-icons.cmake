@@ -1,0 +1,103 @@
+# Checks the committed icon files, which tools/render-icons.sh renders from the SVG, against
+# the form the program promises: a 48 x 48 window and program icon with a 256-colour palette
+# and on/off transparency, the same image as an 8-bit Windows icon, and a 256 x 256 PNG for
+# the hicolor theme. Catches a re-render with the wrong ImageMagick options, which silently
+# gives true-colour files. Run as: cmake -DICONS=<packaging dir> -P check-icons.cmake
+
+if(NOT ICONS)
+    message(FATAL_ERROR "usage: cmake -DICONS=<packaging dir> -P check-icons.cmake")
+endif()
+
+# Reads COUNT bytes at OFFSET of a hex dump as an unsigned number, big- or little-endian.
+function(read_uint hex offset count order out)
+    math(EXPR start "${offset} * 2")
+    math(EXPR length "${count} * 2")
+    string(SUBSTRING "${hex}" ${start} ${length} bytes)
+    if(order STREQUAL "LE")
+        string(REGEX MATCHALL ".." pairs "${bytes}")
+        list(REVERSE pairs)
+        string(JOIN "" bytes ${pairs})
+    endif()
+    math(EXPR value "0x${bytes}")
+    set(${out} ${value} PARENT_SCOPE)
+endfunction()
+
+function(expect what actual expected)
+    if(NOT "${actual}" STREQUAL "${expected}")
+        message(SEND_ERROR "${what}: ${actual}, expected ${expected}")
+    endif()
+endfunction()
+
+# Width, height, bit depth and colour type from a PNG's header; also the palette size and
+# whether every palette entry is fully transparent or fully opaque.
+function(check_png file width height depth type)
+    file(READ "${file}" hex HEX)
+    string(SUBSTRING "${hex}" 0 16 signature)
+    expect("${file}: signature" "${signature}" "89504e470d0a1a0a")
+    read_uint("${hex}" 16 4 BE w)
+    read_uint("${hex}" 20 4 BE h)
+    read_uint("${hex}" 24 1 BE d)
+    read_uint("${hex}" 25 1 BE t)
+    expect("${file}: width" ${w} ${width})
+    expect("${file}: height" ${h} ${height})
+    expect("${file}: bit depth" ${d} ${depth})
+    expect("${file}: colour type" ${t} ${type})
+    if(NOT t EQUAL 3)
+        return()
+    endif()
+
+    string(LENGTH "${hex}" end)
+    math(EXPR end "${end} / 2")
+    set(at 8)
+    set(palette 0)
+    set(transparency "")
+    while(at LESS end)
+        read_uint("${hex}" ${at} 4 BE length)
+        math(EXPR name_at "(${at} + 4) * 2")
+        string(SUBSTRING "${hex}" ${name_at} 8 name)
+        math(EXPR data_at "(${at} + 8) * 2")
+        math(EXPR data_length "${length} * 2")
+        if(name STREQUAL "504c5445") # PLTE
+            math(EXPR palette "${length} / 3")
+        elseif(name STREQUAL "74524e53") # tRNS
+            string(SUBSTRING "${hex}" ${data_at} ${data_length} transparency)
+        endif()
+        math(EXPR at "${at} + 12 + ${length}")
+    endwhile()
+    if(palette LESS 17 OR palette GREATER 256)
+        message(SEND_ERROR "${file}: ${palette} palette colours, expected 17 to 256")
+    endif()
+    if(transparency STREQUAL "")
+        message(SEND_ERROR "${file}: no transparent colour")
+    elseif(NOT transparency MATCHES "^(00|ff)+$")
+        message(SEND_ERROR "${file}: partly transparent colours: ${transparency}")
+    endif()
+endfunction()
+
+check_png("${ICONS}/icons/48x48/merrowdale-results.png" 48 48 8 3)
+check_png("${ICONS}/icons/256x256/merrowdale-results.png" 256 256 8 6)
+
+# The Windows icon: one 48 x 48 image, stored as an 8-bit bitmap with a 256-colour palette
+# (0 in the colour-count byte means 256) and the 1-bit AND mask below it (hence 96 rows).
+set(ico "${ICONS}/windows/merrowdale-results.ico")
+file(READ "${ico}" hex HEX)
+string(SUBSTRING "${hex}" 0 12 header)
+expect("${ico}: header, one icon" "${header}" "000001000100")
+read_uint("${hex}" 6 1 LE w)
+read_uint("${hex}" 7 1 LE h)
+read_uint("${hex}" 8 1 LE colours)
+read_uint("${hex}" 12 2 LE bits)
+read_uint("${hex}" 18 4 LE offset)
+expect("${ico}: width" ${w} 48)
+expect("${ico}: height" ${h} 48)
+expect("${ico}: palette colours (0 = 256)" ${colours} 0)
+expect("${ico}: bits per pixel" ${bits} 8)
+math(EXPR bitmap_width "${offset} + 4")
+math(EXPR bitmap_height "${offset} + 8")
+math(EXPR bitmap_bits "${offset} + 14")
+read_uint("${hex}" ${bitmap_width} 4 LE bw)
+read_uint("${hex}" ${bitmap_height} 4 LE bh)
+read_uint("${hex}" ${bitmap_bits} 2 LE bb)
+expect("${ico}: bitmap width" ${bw} 48)
+expect("${ico}: bitmap rows, image and mask" ${bh} 96)
+expect("${ico}: bitmap bits per pixel" ${bb} 8)
