@@ -1,50 +1,43 @@
 #!/usr/bin/env bash
-# Starts the program on a private X server with a window manager, drives it as a user would
-# and saves screenshots into docs/: the input state, the result state, the message box and the
-# instructions panel. Needs Xvfb, openbox, xdotool and ImageMagick (scripts/setup.sh installs
-# them) and a Release build (scripts/start.sh or `cmake --workflow --preset release`).
+# Starts the program on a private desktop (tests/x11/with-desktop.sh), drives it as a user
+# would and saves screenshots into docs/: the input state, the result state, the message box
+# and the instructions panel. Needs a Release build and what scripts/setup.sh installs.
 #   tools/screenshots.sh [program] [scale]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ -z "${SCREENSHOT_DESKTOP:-}" ]; then
+    SCREENSHOT_DESKTOP=1 exec tests/x11/with-desktop.sh "$0" "$@"
+fi
 program=${1:-build/release/app/merrowdale-results}
 scale=${2:-1}
 out=docs
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
-
-QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" &
+QT_SCALE_FACTOR=$scale "$program" &
 app=$!
-window=$(xdotool search --sync --name 'Merrowdale.*查询软件' | head -n 1)
+trap 'kill $app 2>/dev/null || true' EXIT
+window=$(xdotool search --sync --pid "$app" --name '查询软件' | head -n 1)
 sleep 1
 
 # Clicks a point of the query window's client area, given in design pixels.
-click() { xdotool mousemove --window "$window" "$(awk "BEGIN{print int($1 * $scale)}")" "$(awk "BEGIN{print int($2 * $scale)}")" click 1; sleep 0.4; }
+click() {
+    xdotool mousemove --window "$window" "$(awk "BEGIN{print int($1 * $scale)}")" \
+        "$(awk "BEGIN{print int($2 * $scale)}")" click 1
+    sleep 0.4
+}
 shoot() { import -window root "$out/$1$suffix.png"; }
-crop_to_windows() { convert "$out/$1$suffix.png" -trim +repage "$out/$1$suffix.png"; }
 
 record=$(sed -n 2p data/results.tsv)
-sfzh=$(cut -f1 <<<"$record")
-zkzh=$(cut -f2 <<<"$record")
-
-xdotool type --delay 30 "$sfzh"
+xdotool type --delay 30 "$(cut -f1 <<<"$record")"
 click 300 144
-xdotool type --delay 30 "$zkzh"
+xdotool type --delay 30 "$(cut -f2 <<<"$record")"
 shoot input-state
 
-click 292 212
+click 292 212 # 确    定
 shoot result-state
 
-click 188 284
+click 188 284 # 继续查询
 click 300 104
 xdotool type --delay 30 "110101199001011234"
 click 292 212
@@ -53,9 +46,12 @@ shoot message-box
 xdotool key Return
 sleep 0.4
 
-click 596 156
+click 596 156 # 软件使用说明
 sleep 0.3
 shoot instructions-panel
 
-for name in input-state result-state message-box instructions-panel; do crop_to_windows "$name"; done
+# Only the windows: the empty desktop around them is trimmed away.
+for name in input-state result-state message-box instructions-panel; do
+    convert "$out/$name$suffix.png" -trim +repage "$out/$name$suffix.png"
+done
 echo "screenshots written to $out/"

@@ -19,14 +19,16 @@ struct Harness
     int ends = 0;
     std::unique_ptr<Form1> form;
 
-    Harness()
+    explicit Harness(bool shown = true)
     {
         Form1Hooks hooks;
         hooks.msgBox = [](QWidget *, const QString &) {};
         hooks.end = [this] { ++ends; };
         form = std::make_unique<Form1>(std::move(hooks));
         form->Form_Load();
-        form->show();
+        if (shown) {
+            form->show();
+        }
     }
 
     Form2 *panel() const { return form->instructions().loadedForm2(); }
@@ -67,6 +69,18 @@ private Q_SLOTS:
         QVERIFY(!h.panel()->isVisible());
         QTRY_VERIFY(h.docked());
         QVERIFY(!h.panel()->isVisible());
+    }
+
+    void aPanelLoadedBeforeTheFrameExistsTakesTheFramedSize()
+    {
+        const Harness h(false);
+        // Loaded before the query window has a frame: sized from its client area alone.
+        Form2 &panel = h.form->instructions().form2();
+        QCOMPARE(panel.height(), h.form->height());
+        h.form->show();
+        QVERIFY(h.form->frameGeometry().height() > h.form->height());
+        h.clickInstructions();
+        QTRY_VERIFY(h.docked());
     }
 
     void clicksShowAndHideItDocked()
