@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the program need on Debian 12, skipping what is
+# there already. Run as root (or with sudo available).
+set -euo pipefail
+
+packages=(
+    g++ cmake ninja-build pkg-config file                 # toolchain
+    qt6-base-dev libgl-dev qt6-qpa-plugins               # Qt 6 Widgets and its X11 platform
+    libbenchmark-dev                                     # bench/
+    fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
+    xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots
+    desktop-file-utils appstream dpkg-dev                # packaging checks and the .deb
+    at-spi2-core                                         # the accessibility bus
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=$([ "$(id -u)" = 0 ] && echo "" || echo sudo)
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
