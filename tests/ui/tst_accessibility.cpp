@@ -2,6 +2,7 @@
 // its row's caption, every button by its caption, the instructions readable as text.
 #include "app/fontsubstitutes.h"
 #include "app/projectsettings.h"
+#include "tests/ui/messageboxwatch.h"
 #include "ui/instructions/form2.h"
 #include "ui/query/form1.h"
 
@@ -12,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -115,19 +115,10 @@ private Q_SLOTS:
 
         QString name;
         QString description;
-        QTimer closer;
-        closer.setInterval(10);
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box) {
-                return;
-            }
-            closer.stop();
-            name = accessible(box)->text(QAccessible::Name);
-            description = accessible(box)->text(QAccessible::Description);
-            box->buttons().constFirst()->click();
+        const MessageBoxWatch watch([&](QMessageBox &box) {
+            name = accessible(&box)->text(QAccessible::Name);
+            description = accessible(&box)->text(QAccessible::Description);
         });
-        closer.start();
         QTest::mouseClick(form.findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
 
         QCOMPARE(name, u"工程1"_s);

@@ -54,19 +54,19 @@ private Q_SLOTS:
         QCOMPARE(
             form.findChild<QPushButton *>(u"Command3"_s)->geometry(), QRect(184, 192, 217, 41));
 
+        const auto fits = [](const QWidget *control, const QString &text) {
+            const QSizeF needed = textExtent(control->font(), text);
+            return needed.width() <= control->width() && needed.height() <= control->height();
+        };
         const auto labels = form.findChildren<QLabel *>();
         QCOMPARE(labels.size(), 8);
         for (const QLabel *label : labels) {
-            const QSizeF needed = textExtent(label->font(), label->text());
-            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-                qPrintable(label->objectName()));
+            QVERIFY2(fits(label, label->text()), qPrintable(label->objectName()));
         }
         const auto buttons = form.findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 4);
         for (const QPushButton *button : buttons) {
-            const QSizeF needed = textExtent(button->font(), button->text());
-            QVERIFY2(needed.width() <= button->width() && needed.height() <= button->height(),
-                qPrintable(button->objectName()));
+            QVERIFY2(fits(button, button->text()), qPrintable(button->objectName()));
         }
         // An ID-card number, the longest entry, fits its box without scrolling.
         const auto *box = form.findChild<QLineEdit *>(u"Text1(0)"_s);

@@ -2,6 +2,7 @@
 // does not, "继续查询", the keyboard, the design, and the ways out.
 #include "app/fontsubstitutes.h"
 #include "app/projectsettings.h"
+#include "tests/ui/messageboxwatch.h"
 #include "ui/query/form1.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -445,24 +445,15 @@ private Q_SLOTS:
         QList<QString> buttons;
         QMessageBox::Icon icon = QMessageBox::Warning;
         bool modal = false;
-        QTimer closer;
-        closer.setInterval(10);
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box) {
-                return;
-            }
-            closer.stop();
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            modal = box->isModal();
-            for (QAbstractButton *button : box->buttons()) {
+        const MessageBoxWatch watch([&](QMessageBox &box) {
+            title = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+            modal = box.isModal();
+            for (QAbstractButton *button : box.buttons()) {
                 buttons.append(button->text());
             }
-            box->buttons().constFirst()->click();
         });
-        closer.start();
         QTest::mouseClick(form.findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
 
         QCOMPARE(title, u"工程1"_s);
