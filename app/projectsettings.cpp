@@ -7,7 +7,7 @@ namespace projectsettings {
 
 void apply()
 {
-    QCoreApplication::setApplicationName(applicationTitle);
+    QCoreApplication::setApplicationName(applicationName);
     QCoreApplication::setApplicationVersion(version);
     QLocale::setDefault(
         QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));

@@ -7,9 +7,13 @@
 namespace projectsettings {
 
 inline const QString applicationTitle = QStringLiteral(u"工程1");
+// Qt's application name, which X11 reads as the windows' WM_CLASS: an ASCII name that window
+// managers can match with the desktop entry (StartupWMClass), where the Chinese title would
+// arrive as mangled Latin-1.
+inline const QString applicationName = QStringLiteral(u"merrowdale-results");
 inline const QString version = QStringLiteral(u"1.00");
 
-// Applies the title, version and the Simplified Chinese interface locale. Called once, before
+// Applies the name, version and the Simplified Chinese interface locale. Called once, before
 // any window exists. The title is deliberately not Qt's application display name, which X11 and
 // Wayland would append to every window's caption.
 void apply();

@@ -1,6 +1,7 @@
 #include "ui/msgbox.h"
 
-#include <QCoreApplication>
+#include "app/projectsettings.h"
+
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,7 +11,7 @@ using namespace Qt::StringLiterals;
 void showPlainOkBox(QWidget *owner, const QString &prompt)
 {
     QMessageBox box(
-        QMessageBox::NoIcon, QCoreApplication::applicationName(), prompt, QMessageBox::Ok, owner);
+        QMessageBox::NoIcon, projectsettings::applicationTitle, prompt, QMessageBox::Ok, owner);
     // Qt's own translation of "OK" would have to be read from a file at run time.
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);

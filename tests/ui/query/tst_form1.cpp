@@ -1,7 +1,6 @@
 // The query window as a user meets it: start-up, a lookup that finds a candidate, one that
 // does not, "继续查询", the keyboard, the design, and the ways out.
 #include "app/fontsubstitutes.h"
-#include "app/projectsettings.h"
 #include "tests/ui/messageboxwatch.h"
 #include "ui/query/form1.h"
 
@@ -60,7 +59,9 @@ struct Harness
     template<typename T> T *control(const QString &name) const
     {
         auto *found = form->findChild<T *>(name);
-        Q_ASSERT(found);
+        if (!found) {
+            qFatal("no control %s", qPrintable(name));
+        }
         return found;
     }
     QLineEdit *text1(int index) const { return control<QLineEdit>(u"Text1(%1)"_s.arg(index)); }
@@ -132,11 +133,7 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        projectsettings::apply();
-        registerFontSubstitutes();
-    }
+    void initTestCase() { registerFontSubstitutes(); }
 
     void startsInTheInputStateWithEmptyBoxes()
     {
