@@ -1,7 +1,8 @@
 // The glue between the window designs and Qt: twips, font sizes, centring arithmetic, caption
 // wrapping and outer window geometry.
 #include "app/fontsubstitutes.h"
-#include "ui/controldesign.h"
+#include "ui/captions.h"
+#include "ui/designfont.h"
 #include "ui/outergeometry.h"
 #include "ui/twips.h"
 
@@ -102,9 +103,29 @@ private Q_SLOTS:
         QCOMPARE(wrapCaption(u"软件"_s, font, 1), u"软\n件"_s);
     }
 
-    void aFaceWithNothingToStandInIsAskedForAsItIs()
+    void aFaceWithNothingToStandInLeavesTheChoiceToQt()
     {
-        QCOMPARE(designFont({u"No Such Face 1117"_s, 12, true}).family(), u"No Such Face 1117"_s);
+        const QFont font = designFont({u"No Such Face 1117"_s, 12, true});
+        QCOMPARE(font.family(), u"No Such Face 1117"_s);
+        // Qt may then fall back to any face that has the characters, rather than draw boxes.
+        QVERIFY(!(font.styleStrategy() & QFont::NoFontMerging));
+        QVERIFY(designFont({u"宋体"_s, 12, false}).styleStrategy() & QFont::NoFontMerging);
+    }
+
+    void spokenNames_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("spread button caption") << u"确    定"_s << u"确定"_s;
+        QTest::newRow("label with a colon") << u"姓    名："_s << u"姓名"_s;
+        QTest::newRow("plain caption") << u"软件使用说明"_s << u"软件使用说明"_s;
+        QTest::newRow("colon inside is kept") << u"说明：一"_s << u"说明：一"_s;
+    }
+    void spokenNames()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenName(caption), spoken);
     }
 
     void outerGeometryIncludesTheFrame()

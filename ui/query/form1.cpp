@@ -2,6 +2,7 @@
 
 #include "data/builtinrecords.h"
 #include "data/chaxun.h"
+#include "ui/captions.h"
 #include "ui/framewatch.h"
 #include "ui/outergeometry.h"
 #include "ui/query/form1design.h"

@@ -1,0 +1,30 @@
+#include "ui/captions.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+
+QString wrapCaption(const QString &caption, const QFont &font, int width)
+{
+    const QFontMetrics metrics(font);
+    QString wrapped;
+    QString line;
+    for (const QChar c : caption) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            wrapped += line + u'\n';
+            line.clear();
+        }
+        line += c;
+    }
+    return wrapped + line;
+}
+
+QString spokenName(const QString &caption)
+{
+    QString name = caption;
+    name.remove(u' ');
+    if (name.endsWith(u'：')) {
+        name.chop(1);
+    }
+    return name;
+}

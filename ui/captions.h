@@ -1,0 +1,12 @@
+#pragma once
+
+class QFont;
+class QString;
+
+// What a screen reader announces for a caption: the spaces that spread "确    定" over the
+// button and a label's closing colon are for the eye only.
+QString spokenName(const QString &caption);
+
+// A button caption broken into the lines the button's width allows, one character at a time:
+// a push button does not wrap its caption by itself.
+QString wrapCaption(const QString &caption, const QFont &font, int width);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+
+// A font of a window design: face, size in points and weight, as the design sheet gives them.
+struct FontDesign
+{
+    QString face;
+    double points = 0;
+    bool bold = false;
+};
+
+// The Qt font for a designed face, size and weight: the designed face where it is installed,
+// else the first installed of the substitutes the application registered for it. The size is
+// in pixels at 96 dots per inch, so text keeps its size relative to the twips-sized controls.
+QFont designFont(const FontDesign &design);
