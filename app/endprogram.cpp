@@ -1,7 +1,26 @@
 #include "app/endprogram.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QWidget>
+
+namespace {
+
+// Keeps timer events from their receivers once the program has ended: a tick already due
+// when the event loop is told to stop would otherwise still run its handler.
+class SwallowTimers : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::Timer || QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 void endProgram()
 {
@@ -11,5 +30,7 @@ void endProgram()
     for (QWidget *window : windows) {
         window->hide();
     }
+    QCoreApplication::instance()->installEventFilter(
+        new SwallowTimers(QCoreApplication::instance()));
     QCoreApplication::exit(0);
 }

@@ -1,0 +1,86 @@
+// Start-up: the project's settings, the query window shown in its input state with the program
+// icon, and the choice of window-system platform.
+#include "app/displayplatform.h"
+#include "app/startup.h"
+#include "ui/query/form1.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsWithTheQueryWindowInItsInputState()
+    {
+        const auto form = startProgram();
+        QVERIFY(form->isVisible());
+        QVERIFY(form->findChild<QPushButton *>(u"Command3"_s)->isVisible());
+        QVERIFY(form->findChild<QLineEdit *>(u"Text1(2)"_s)->isHidden());
+        QVERIFY(!form->results().sfzh[1117].isEmpty());
+
+        QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+        QCOMPARE(QLocale().script(), QLocale::SimplifiedChineseScript);
+        // The program icon is the window's icon: one 48 × 48 image.
+        QCOMPARE(form->windowIcon().availableSizes(), QList<QSize> {QSize(48, 48)});
+        const QImage icon = form->windowIcon().pixmap(48, 48).toImage();
+        QCOMPARE(icon.size(), QSize(48, 48));
+        QVERIFY(icon.hasAlphaChannel());
+    }
+
+    void platformChoice_data()
+    {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("platformBefore");
+        QTest::addColumn<QByteArray>("platformAfter");
+        QTest::newRow("X11 session") << QByteArray() << "x11"_ba
+                                     << ":0"_ba << QByteArray() << QByteArray();
+        QTest::newRow("Wayland with XWayland") << "wayland-0"_ba
+                                               << "wayland"_ba
+                                               << ":0"_ba << QByteArray() << "xcb"_ba;
+        QTest::newRow("Wayland session type alone") << QByteArray() << "wayland"_ba
+                                                    << ":1"_ba << QByteArray() << "xcb"_ba;
+        QTest::newRow("Wayland without XWayland")
+            << "wayland-0"_ba
+            << "wayland"_ba << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("an explicit platform wins") << "wayland-0"_ba
+                                                   << "wayland"_ba
+                                                   << ":0"_ba
+                                                   << "wayland"_ba
+                                                   << "wayland"_ba;
+    }
+    void platformChoice()
+    {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, sessionType);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, platformBefore);
+        QFETCH(QByteArray, platformAfter);
+        const auto set = [](const char *name, const QByteArray &value) {
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        };
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        set("WAYLAND_DISPLAY", waylandDisplay);
+        set("XDG_SESSION_TYPE", sessionType);
+        set("DISPLAY", display);
+        set("QT_QPA_PLATFORM", platformBefore);
+
+        chooseDisplayPlatform();
+        const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", platform);
+        QCOMPARE(chosen, platformAfter.isNull() ? QByteArray("") : platformAfter);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
