@@ -17,7 +17,7 @@ mkdir -p "$out"
 QT_SCALE_FACTOR=$scale "$program" &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
-window=$(xdotool search --sync --pid "$app" --name '查询软件' | head -n 1)
+window=$(timeout 10 xdotool search --sync --pid "$app" --name '查询软件' | head -n 1)
 sleep 1
 
 # Clicks a point of the query window's client area, given in design pixels.

@@ -47,6 +47,8 @@ private Q_SLOTS:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.devicePixelRatioF(), scale);
+        // Drawn at the scale, not drawn small and enlarged.
+        QCOMPARE(form.grab().size(), QSize(606, 335) * scale);
         QCOMPARE(form.size(), QSize(606, 335));
 
         // The same device-independent rectangles as at 1, so the same proportions.

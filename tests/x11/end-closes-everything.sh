@@ -4,7 +4,13 @@
 #   tests/x11/end-closes-everything.sh <program>   (run under with-desktop.sh)
 set -euo pipefail
 program=$1
+record=$(sed -n 2p "$(dirname "$0")/../../data/results.tsv")
 
+# Runs a check every 0.1 s until it holds, for at most 10 s.
+wait_until() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
 # How many of the program's windows are on the screen.
 shown_windows() {
     local count=0
@@ -13,31 +19,42 @@ shown_windows() {
     done
     echo "$count"
 }
+panel_shown() { [ "$(shown_windows "$pid")" = 2 ]; }
+# The window manager has framed the window and the program has centred it for good.
+settled() {
+    local before after
+    before=$(xdotool getwindowgeometry "$window")
+    sleep 0.2
+    after=$(xdotool getwindowgeometry "$window")
+    [ "$before" = "$after" ] && xprop -id "$window" _NET_FRAME_EXTENTS | grep -q '='
+}
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+click_exit() { ended || click 412 284; sleep 0.1; ended; }
 
 for way in close-box exit-button; do
     "$program" &
     pid=$!
-    window=$(xdotool search --sync --pid "$pid" --name '查询软件' | head -n 1)
-    sleep 0.3
-    xdotool mousemove --window "$window" 596 156 click 1 # 软件使用说明
-    sleep 0.3
-    [ "$(shown_windows "$pid")" = 2 ] || { echo "$way: the panel did not show"; exit 1; }
+    window=$(timeout 10 xdotool search --sync --pid "$pid" --name '查询软件' | head -n 1)
+    [ -n "$window" ] || { echo "$way: the query window did not appear"; exit 1; }
+    wait_until settled
+    click 596 156 # 软件使用说明
+    wait_until panel_shown || { echo "$way: the panel did not show"; exit 1; }
     if [ "$way" = close-box ]; then
         # Alt+F4 asks the window manager to close the window, as its close box does.
         xdotool windowactivate --sync "$window" key alt+F4
     else
         # A lookup that finds its candidate shows "退    出".
-        record=$(sed -n 2p "$(dirname "$0")/../../data/results.tsv")
-        xdotool mousemove --window "$window" 300 104 click 1 type "$(cut -f1 <<<"$record")"
-        xdotool mousemove --window "$window" 300 144 click 1 type "$(cut -f2 <<<"$record")"
-        xdotool mousemove --window "$window" 292 212 click 1
-        sleep 0.3
-        xdotool mousemove --window "$window" 412 284 click 1
+        click 300 104
+        xdotool type "$(cut -f1 <<<"$record")"
+        click 300 144
+        xdotool type "$(cut -f2 <<<"$record")"
+        click 292 212 # 确    定
+        # "退    出" stands where the input state has nothing to click, so clicking until the
+        # program has ended waits for the result state without a fixed delay.
+        wait_until click_exit || true
     fi
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$pid" 2>/dev/null; then
-        echo "$way: the program is still running"; kill "$pid"; exit 1
-    fi
+    wait_until ended || { echo "$way: the program is still running"; kill "$pid"; exit 1; }
     wait "$pid" || { echo "$way: the program ended with status $?"; exit 1; }
     [ -z "$(xdotool search --name '软件使用说明|查询软件' 2>/dev/null)" ] \
         || { echo "$way: a window was left behind"; exit 1; }

@@ -93,19 +93,23 @@ private Q_SLOTS:
 
         h.clickInstructions();
         QVERIFY(!h.panel()->isVisible());
+        // Hidden, it is still kept in place, and shows there at once.
         h.form->move(h.form->pos() + QPoint(-40, 30));
+        QTRY_VERIFY(h.docked());
         h.clickInstructions();
         QVERIFY(h.panel()->isVisible());
-        QTRY_VERIFY(h.docked());
+        QVERIFY(h.docked());
         QVERIFY(h.inInputState());
     }
 
     void aClickBeforeTheFirstTickLoadsThePanelAndShowsIt()
     {
         const Harness h;
+        QVERIFY(!h.panel());
         h.clickInstructions();
         QVERIFY(h.panel());
         QVERIFY(h.panel()->isVisible());
+        QVERIFY(h.docked());
     }
 
     void thePanelFollowsAMove()
