@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
 # Start-up cost of the whole process against a bare Qt window, both offscreen, run by run:
 # median wall time (hyperfine, both commands in one call) and median peak memory (GNU time).
-#   bench/startup.sh [build directory, default build/release]
+#   bench/startup.sh [build directory, default build/release]   (after scripts/start.sh or
+#   cmake --workflow --preset release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
-for tool in hyperfine:hyperfine time:/usr/bin/time; do
-    command -v "${tool#*:}" >/dev/null || apt-get install -y --no-install-recommends "${tool%%:*}"
-done
+scripts/setup.sh
 cmake --build "$build" --target startup_program startup_bare
 
 export QT_QPA_PLATFORM=offscreen

@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
-    qt6-base-dev libgl-dev qt6-qpa-plugins               # Qt 6 Widgets and its X11 platform
-    libbenchmark-dev                                     # bench/
+    qt6-base-dev libgl-dev                               # Qt 6 Widgets
+    libbenchmark-dev hyperfine time                      # bench/
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots
     desktop-file-utils appstream dpkg-dev                # packaging checks and the .deb
-    at-spi2-core                                         # the accessibility bus
+    python3                                              # bench/startup.sh's summary
 )
 
 missing=()

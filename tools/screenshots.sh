@@ -6,7 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${SCREENSHOT_DESKTOP:-}" ]; then
-    SCREENSHOT_DESKTOP=1 exec tests/x11/with-desktop.sh "$0" "$@"
+    # A screen as many times larger as the windows are, so the panel fits beside the window.
+    factor=${2:-1}
+    size=$(awk "BEGIN{print int(1280 * $factor) \"x\" int(800 * $factor)}")
+    SCREENSHOT_DESKTOP=1 DESKTOP_SIZE=$size exec tests/x11/with-desktop.sh "$0" "$@"
 fi
 program=${1:-build/release/app/merrowdale-results}
 scale=${2:-1}

@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-// The design of the query window: its caption, client size, font and the fifteen controls
+// The design of the query window: its caption, client size, font and the sixteen controls
 // with their rectangles in twips, captions, fonts, colours and tab order. Nothing here changes
 // at run time; the handlers change only what controls show and hold.
 namespace form1design {
