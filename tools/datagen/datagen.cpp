@@ -15,6 +15,8 @@
 // It does not check the list against every rule itself; the dataset tests do that on the table
 // built into the program.
 
+#include "tools/common/idcardcheck.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -332,19 +334,6 @@ int daysInMonth(int year, int month)
     return month == 2 && isLeapYear(year) ? 29 : days[static_cast<std::size_t>(month - 1)];
 }
 
-// ISO 7064 MOD 11-2 over the first 17 digits, as GB 11643 prescribes.
-char checkCharacter(std::string_view first17)
-{
-    int sum = 0;
-    int weight = 1;
-    for (std::size_t i = first17.size(); i-- > 0;) {
-        weight = weight * 2 % 11;
-        sum += (first17[i] - '0') * weight;
-    }
-    const int check = (12 - sum % 11) % 11;
-    return check == 10 ? 'X' : static_cast<char>('0' + check);
-}
-
 std::string twoDigits(int value)
 {
     return std::string {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
@@ -371,7 +360,7 @@ std::string drawIdNumber(Random &random, bool female)
     number += std::to_string(year) + twoDigits(month) + twoDigits(day);
     number += static_cast<char>('0' + sequence / 100);
     number += twoDigits(sequence % 100);
-    number += checkCharacter(number);
+    number += idCardCheckCharacter(std::string_view(number));
     return number;
 }
 

@@ -1,5 +1,7 @@
 #include "fieldrules.h"
 
+#include "tools/common/idcardcheck.h"
+
 #include <QList>
 #include <algorithm>
 #include <array>
@@ -60,20 +62,6 @@ QString blankProblem(QStringView value)
     return {};
 }
 
-QChar sfzhCheckCharacter(QStringView first17Digits)
-{
-    // ISO 7064 MOD 11-2: digit i carries the weight 2^(17 - i) mod 11, and the check character
-    // brings the weighted sum including itself (weight 1) to 1 mod 11; 10 is written "X".
-    static constexpr std::array<int, 17> weights
-        = {7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2};
-    int sum = 0;
-    for (qsizetype i = 0; i < 17; ++i) {
-        sum += (first17Digits[i].unicode() - u'0') * weights[static_cast<size_t>(i)];
-    }
-    const int check = (12 - sum % 11) % 11;
-    return check == 10 ? QChar(u'X') : QChar(static_cast<char16_t>(u'0' + check));
-}
-
 QString sfzhProblem(QStringView value)
 {
     if (value.size() != 18) {
@@ -88,7 +76,8 @@ QString sfzhProblem(QStringView value)
         return u"the check character must be an ASCII digit or an upper-case \"X\", found %1"_s.arg(
             quoted(value));
     }
-    const QChar expected = sfzhCheckCharacter(value.first(17));
+    const QChar expected
+        = QLatin1Char(idCardCheckCharacter(std::u16string_view(value.utf16(), 17)));
     if (last != expected) {
         return u"the check character must be \"%1\" by ISO 7064 MOD 11-2, found %2"_s.arg(
             expected, quoted(value));

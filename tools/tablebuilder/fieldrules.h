@@ -17,8 +17,6 @@ QString blankProblem(QStringView value);
 
 // ID-card number: 17 ASCII digits and a check character by ISO 7064 MOD 11-2.
 QString sfzhProblem(QStringView value);
-// The check character ('0' to '9' or 'X') for the first 17 digits of an ID-card number.
-QChar sfzhCheckCharacter(QStringView first17Digits);
 
 // Exam ticket number: 11 ASCII digits.
 QString zkzhProblem(QStringView value);
