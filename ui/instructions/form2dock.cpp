@@ -1,10 +1,10 @@
 #include "ui/instructions/form2dock.h"
 
 #include "ui/instructions/form2.h"
-#include "ui/outergeometry.h"
 
-Form2Dock::Form2Dock(QWidget &query)
-    : queryWindow(query)
+Form2Dock::Form2Dock(forms::Runtime &formsRuntime, forms::Window &query)
+    : runtime(formsRuntime)
+    , queryWindow(query)
 { }
 
 Form2Dock::~Form2Dock() = default;
@@ -12,23 +12,22 @@ Form2Dock::~Form2Dock() = default;
 Form2 &Form2Dock::form2()
 {
     if (!panel) {
-        panel = std::make_unique<Form2>(queryWindow);
+        panel = std::make_unique<Form2>(runtime, queryWindow);
     }
     return *panel;
 }
 
 void Form2Dock::Timer1_Timer()
 {
-    const OuterGeometry query(queryWindow);
-    OuterGeometry docked(form2());
-    docked.setLeft(query.width() + query.left());
-    docked.setTop(query.top());
+    forms::Window &docked = form2().window();
+    docked.setLeft(queryWindow.width() + queryWindow.left());
+    docked.setTop(queryWindow.top());
 }
 
 void Form2Dock::Command4_Click()
 {
-    Form2 &instructions = form2();
-    instructions.setVisible(!instructions.isVisible());
+    forms::Window &instructions = form2().window();
+    instructions.setVisible(!instructions.visible());
 }
 
 void Form2Dock::queryFrameChanged()

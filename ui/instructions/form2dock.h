@@ -1,9 +1,10 @@
 #pragma once
 
+#include "forms/runtime.h"
+
 #include <memory>
 
 class Form2;
-class QWidget;
 
 // Keeps the instructions panel against the query window's right edge and shows or hides it.
 // Its two handlers are the query window's: the tick of its 50 ms timer and the click on its
@@ -13,7 +14,7 @@ class QWidget;
 class Form2Dock
 {
 public:
-    explicit Form2Dock(QWidget &queryWindow);
+    Form2Dock(forms::Runtime &runtime, forms::Window &queryWindow);
     ~Form2Dock();
 
     // The reference to the panel: creates and loads it on first use.
@@ -25,10 +26,11 @@ public:
     void Command4_Click();
 
     // The query window's frame changed, so its outer size did: a panel loaded before the window
-    // manager framed the query window was sized from the client area alone and is sized again.
+    // system framed the query window was sized from the client area alone and is sized again.
     void queryFrameChanged();
 
 private:
-    QWidget &queryWindow;
+    forms::Runtime &runtime;
+    forms::Window &queryWindow;
     std::unique_ptr<Form2> panel;
 };

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "data/resulttable.h"
+#include "forms/runtime.h"
 #include "ui/instructions/form2dock.h"
-#include "ui/query/form1hooks.h"
 
-#include <QWidget>
 #include <array>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTimer;
+#include <memory>
+#include <optional>
 
 // The query window, the program's main window. A candidate types an ID-card number and a ticket
 // number and clicks "确    定"; the window looks them up in the result table it owns and shows
@@ -19,45 +15,45 @@ class QTimer;
 // Its two display states, input and result, are nothing but which controls are shown and what
 // the text boxes hold; no variable keeps them. The window fills its table once, in Form_Load,
 // and never changes it afterwards. It does not validate or tidy what was typed: a malformed
-// entry is simply a lookup that finds nothing. The instructions panel beside it is handled by
-// the dock; closing the window or "退    出" ends the program through the hooks.
-class Form1 : public QWidget
+// entry is simply a lookup that finds nothing, and no handler moves the focus. The instructions
+// panel beside it is the dock's; "退    出" and closing the window end the program.
+class Form1
 {
 public:
-    explicit Form1(Form1Hooks hooks = {});
+    // Creates the window with its design, hidden; the runtime starts its timer.
+    explicit Form1(forms::Runtime &runtime);
 
     // The load handler: runs once, after construction and before the window is first shown.
     void Form_Load();
 
+    forms::Window &window() { return *form; }
     const ResultTable &results() const { return table; }
     Form2Dock &instructions() { return dock; }
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void chushi();
     void centreOnScreen();
-    void queryFrameChanged();
+    void frameChanged();
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     void Form_Unload();
 
-    Form1Hooks hooks;
+    forms::Runtime &runtime;
+    std::unique_ptr<forms::Window> form;
     ResultTable table;
 
-    std::array<QLineEdit *, 4> Text1 {};
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QTimer *Timer1 = nullptr;
+    std::array<forms::Control *, 4> Text1;
+    forms::Control &Label3;
+    forms::Control &Label4;
+    forms::Control &Command1;
+    forms::Control &Command2;
+    forms::Control &Command3;
+    forms::Control &Command4;
 
-    Form2Dock dock {*this};
-    // Whether the load-time centring still waits for the window manager's frame.
-    bool centredWithoutFrame = false;
+    Form2Dock dock;
+    // The outer size the load handler centred the window by, until the window system's frame
+    // has arrived.
+    std::optional<std::pair<float, float>> centredSize;
 };

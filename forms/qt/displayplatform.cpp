@@ -1,4 +1,4 @@
-#include "app/displayplatform.h"
+#include "forms/qt/displayplatform.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/msgbox.h"
+#include "forms/qt/msgbox.h"
 
 #include "app/projectsettings.h"
 
@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 void showPlainOkBox(QWidget *owner, const QString &prompt)
 {
     QMessageBox box(
-        QMessageBox::NoIcon, projectsettings::applicationTitle, prompt, QMessageBox::Ok, owner);
+        QMessageBox::NoIcon, QStringView(projectsettings::applicationTitle).toString(), prompt, QMessageBox::Ok, owner);
     // Qt's own translation of "OK" would have to be read from a file at run time.
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);

@@ -1,4 +1,4 @@
-#include "app/fontsubstitutes.h"
+#include "forms/qt/fontsubstitutes.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/twips.h"
+#include "forms/qt/twips.h"
 
 #include <cmath>
 

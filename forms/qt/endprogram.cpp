@@ -1,4 +1,4 @@
-#include "app/endprogram.h"
+#include "forms/qt/endprogram.h"
 
 #include <QApplication>
 #include <QEvent>

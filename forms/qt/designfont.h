@@ -1,18 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "forms/design.h"
 
 class QFont;
-
-// A font of a window design: face, size in points and weight, as the design sheet gives them.
-struct FontDesign
-{
-    QString face;
-    double points = 0;
-    bool bold = false;
-};
 
 // The Qt font for a designed face, size and weight: the designed face where it is installed,
 // else the first installed of the substitutes the application registered for it. The size is
 // in pixels at 96 dots per inch, so text keeps its size relative to the twips-sized controls.
-QFont designFont(const FontDesign &design);
+QFont designFont(const forms::FontDesign &design);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/runtime.h"
+
 class QWidget;
 
 // A top-level window's outer position and size in twips, frame and caption bar included, which
@@ -28,17 +30,5 @@ private:
     QWidget &window;
 };
 
-// The primary screen in twips. Its origin need not be 0,0 on a desk of several screens.
-struct ScreenTwips
-{
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
-ScreenTwips primaryScreenTwips();
-
-// Where a window of the given outer extent starts so that it is centred on a screen extent: the
-// half is kept, not rounded, and a window larger than the screen gets a negative start.
-float centredStart(float screenStart, float screenExtent, float windowExtent);
+// The primary screen in twips.
+forms::ScreenTwips primaryScreenTwips();

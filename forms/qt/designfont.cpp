@@ -1,6 +1,6 @@
-#include "ui/designfont.h"
+#include "forms/qt/designfont.h"
 
-#include "ui/twips.h"
+#include "forms/qt/twips.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -30,10 +30,11 @@ std::optional<QString> installedFace(const QString &face)
 
 } // namespace
 
-QFont designFont(const FontDesign &design)
+QFont designFont(const forms::FontDesign &design)
 {
-    const std::optional<QString> face = installedFace(design.face);
-    QFont font(face.value_or(design.face));
+    const QString designedFace = QStringView(design.face).toString();
+    const std::optional<QString> face = installedFace(designedFace);
+    QFont font(face.value_or(designedFace));
     font.setPixelSize(twips::fontPixels(design.points));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
     // The design faces and their substitutes cover every character the windows show, including

@@ -1,4 +1,4 @@
-#include "ui/framewatch.h"
+#include "forms/qt/framewatch.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "ui/outergeometry.h"
+#include "forms/qt/outergeometry.h"
 
-#include "ui/twips.h"
+#include "forms/qt/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,14 +50,9 @@ void OuterGeometry::setHeight(float value)
     window.resize(window.width(), twips::toPixels(value) - frame);
 }
 
-ScreenTwips primaryScreenTwips()
+forms::ScreenTwips primaryScreenTwips()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     return {twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
         twips::fromPixels(screen.width()), twips::fromPixels(screen.height())};
-}
-
-float centredStart(float screenStart, float screenExtent, float windowExtent)
-{
-    return screenStart + static_cast<float>((screenExtent - windowExtent) / 2.0);
 }

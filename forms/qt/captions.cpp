@@ -1,7 +1,8 @@
-#include "ui/captions.h"
+#include "forms/qt/captions.h"
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QString>
 
 QString wrapCaption(const QString &caption, const QFont &font, int width)
@@ -27,4 +28,11 @@ QString spokenName(const QString &caption)
         name.chop(1);
     }
     return name;
+}
+
+void setButtonCaption(QPushButton &button, const QString &caption)
+{
+    button.setProperty("caption", caption);
+    button.setText(wrapCaption(caption, button.font(), button.width()));
+    button.setAccessibleName(spokenName(caption));
 }

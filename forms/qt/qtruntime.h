@@ -1,0 +1,34 @@
+#pragma once
+
+#include "forms/qt/endprogram.h"
+#include "forms/qt/msgbox.h"
+#include "forms/runtime.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The forms runtime on Qt Widgets. The message box and the end of the program are hooks, so
+// that tests can watch both without blocking on a modal box or ending the test process; the
+// program keeps the defaults.
+class QtRuntime : public forms::Runtime
+{
+public:
+    struct Hooks
+    {
+        std::function<void(QWidget *owner, const QString &prompt)> msgBox = showPlainOkBox;
+        std::function<void()> end = endProgram; // stops the program at once, panel included
+    };
+
+    explicit QtRuntime(Hooks hooks = {});
+
+    std::unique_ptr<forms::Window> createWindow(
+        const forms::WindowDesign &design, forms::Window *companion) override;
+    forms::ScreenTwips screen() const override;
+    void msgBox(forms::Window &owner, std::u16string_view prompt) override;
+    void end() override;
+
+private:
+    Hooks hooks;
+};

@@ -1,0 +1,173 @@
+#include "forms/qt/qtwindow.h"
+
+#include "forms/qt/controldesign.h"
+#include "forms/qt/designfont.h"
+#include "forms/qt/framewatch.h"
+#include "forms/qt/outergeometry.h"
+#include "forms/qt/twips.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// A fixed single border: a caption bar with a close box, no maximize or minimize button.
+constexpr Qt::WindowFlags fixedSingleBorder = Qt::Window | Qt::CustomizeWindowHint
+    | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+    | Qt::MSWindowsFixedSizeDialogHint;
+// No border: no frame and no caption bar. A tool window gets no taskbar button, and without a
+// parent no window owns it.
+constexpr Qt::WindowFlags noBorder = Qt::Tool | Qt::FramelessWindowHint;
+
+// The top-level widget, which reports the user closing it.
+class FormWidget : public QWidget
+{
+public:
+    explicit FormWidget(Qt::WindowFlags flags)
+        : QWidget(nullptr, flags)
+    { }
+
+    std::function<void()> closing;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (closing) {
+            closing();
+        }
+        event->accept();
+    }
+};
+
+// At first show the focus is in the first control of the tab order that can take it.
+void focusFirstControl(QWidget &window, std::span<const forms::ControlDesign> rows)
+{
+    std::vector<forms::ControlDesign> byTabIndex(rows.begin(), rows.end());
+    std::ranges::sort(byTabIndex, {}, &forms::ControlDesign::tabIndex);
+    for (const forms::ControlDesign &row : byTabIndex) {
+        if (row.kind != forms::ControlKind::Label) {
+            window.findChild<QWidget *>(QLatin1StringView(row.name))->setFocus();
+            return;
+        }
+    }
+}
+
+} // namespace
+
+QtWindow::QtWindow(const forms::WindowDesign &design)
+{
+    const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
+    auto *window = new FormWidget(bordered ? fixedSingleBorder : noBorder);
+    form.reset(window);
+    window->setObjectName(QLatin1StringView(design.name));
+    window->setWindowTitle(QStringView(design.caption).toString());
+    if (design.font) {
+        window->setFont(designFont(*design.font));
+    }
+    const QSize client(twips::toPixels(design.clientWidth), twips::toPixels(design.clientHeight));
+    if (bordered) {
+        window->setFixedSize(client);
+    } else {
+        window->resize(client);
+    }
+
+    buildControls(*window, design.controls);
+    for (const forms::ControlDesign &row : design.controls) {
+        controls.try_emplace(std::string(row.name),
+            *window->findChild<QWidget *>(
+                QLatin1StringView(row.name), Qt::FindDirectChildrenOnly));
+    }
+    focusFirstControl(*window, design.controls);
+
+    if (design.timer) {
+        timer = new QTimer(window);
+        timer->setObjectName(QLatin1StringView(design.timer->name));
+        timer->setInterval(design.timer->interval);
+        timer->start();
+    }
+    new FrameWatch(*window, [this] {
+        if (frameChanged) {
+            frameChanged();
+        }
+    });
+    window->closing = [this] {
+        if (unloaded) {
+            unloaded();
+        }
+    };
+}
+
+QtWindow::~QtWindow() = default;
+
+float QtWindow::left() const
+{
+    return OuterGeometry(*form).left();
+}
+
+float QtWindow::top() const
+{
+    return OuterGeometry(*form).top();
+}
+
+float QtWindow::width() const
+{
+    return OuterGeometry(*form).width();
+}
+
+float QtWindow::height() const
+{
+    return OuterGeometry(*form).height();
+}
+
+void QtWindow::setLeft(float value)
+{
+    OuterGeometry(*form).setLeft(value);
+}
+
+void QtWindow::setTop(float value)
+{
+    OuterGeometry(*form).setTop(value);
+}
+
+void QtWindow::setWidth(float value)
+{
+    OuterGeometry(*form).setWidth(value);
+}
+
+void QtWindow::setHeight(float value)
+{
+    OuterGeometry(*form).setHeight(value);
+}
+
+bool QtWindow::visible() const
+{
+    return form->isVisible();
+}
+
+void QtWindow::setVisible(bool visible)
+{
+    form->setVisible(visible);
+}
+
+forms::Control &QtWindow::control(std::string_view name)
+{
+    return controls.find(name)->second;
+}
+
+void QtWindow::onUnload(std::function<void()> handler)
+{
+    unloaded = std::move(handler);
+}
+
+void QtWindow::onTimer(std::function<void()> handler)
+{
+    QObject::connect(timer, &QTimer::timeout, form.get(), std::move(handler));
+}
+
+void QtWindow::onFrameChanged(std::function<void()> handler)
+{
+    frameChanged = std::move(handler);
+}

@@ -1,0 +1,261 @@
+// The query window's handlers, on the in-memory forms runtime: the two display states, hits and
+// misses, "继续查询", the ways out, and centring at load.
+#include "tests/forms/memoryruntime.h"
+#include "ui/query/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+using memoryforms::MemoryRuntime;
+using memoryforms::MemoryWindow;
+
+namespace {
+
+constexpr std::u16string_view noMatch = u"身份证号或准考证号错误，请重新输入！";
+
+struct Harness
+{
+    MemoryRuntime runtime;
+    std::unique_ptr<Form1> form;
+    MemoryWindow *window = nullptr;
+
+    explicit Harness(const std::function<void(MemoryRuntime &)> &prepare = {})
+    {
+        if (prepare) {
+            prepare(runtime);
+        }
+        form = std::make_unique<Form1>(runtime);
+        window = runtime.window("Form1");
+        form->Form_Load();
+        window->setVisible(true);
+    }
+
+    std::u16string text(int index) const
+    {
+        return window->find("Text1(" + std::to_string(index) + ")").text();
+    }
+    void type(int index, std::u16string_view text) const
+    {
+        window->find("Text1(" + std::to_string(index) + ")").setText(text);
+    }
+    bool shown(std::string_view name) const { return window->find(name).visible(); }
+    std::u16string sfzh(int i) const { return std::u16string(form->results().sfzh[idx(i)]); }
+    std::u16string zkzh(int i) const { return std::u16string(form->results().zkzh[idx(i)]); }
+    static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
+
+    void lookUp(std::u16string_view id, std::u16string_view ticket) const
+    {
+        type(0, id);
+        type(1, ticket);
+        EXPECT_TRUE(window->click("Command3"));
+    }
+
+    bool inInputState() const
+    {
+        return shown("Text1(0)") && shown("Text1(1)") && shown("Command3") && !shown("Text1(2)")
+            && !shown("Text1(3)") && !shown("Label3") && !shown("Label4") && !shown("Command1")
+            && !shown("Command2");
+    }
+    bool inResultState() const
+    {
+        return shown("Text1(0)") && shown("Text1(1)") && !shown("Command3") && shown("Text1(2)")
+            && shown("Text1(3)") && shown("Label3") && shown("Label4") && shown("Command1")
+            && shown("Command2");
+    }
+    // The controls neither state touches.
+    bool othersUntouched() const
+    {
+        const char *names[] = {"Label1", "Label2", "Label5", "Label6", "Label7", "Label8",
+            "Command4"};
+        return std::ranges::all_of(names, [this](const char *name) { return shown(name); });
+    }
+};
+
+int findRecord(const ResultTable &table, const std::function<bool(std::size_t)> &matches)
+{
+    for (std::size_t i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
+        if (matches(i)) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Form1, loadLeavesTheInputStateWithEmptyBoxesAndAFullTable)
+{
+    const Harness h;
+    EXPECT_TRUE(h.inInputState());
+    EXPECT_TRUE(h.othersUntouched());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(h.text(i).empty()) << i;
+    }
+    for (const auto *column :
+        {&h.form->results().sfzh, &h.form->results().zkzh, &h.form->results().xm,
+            &h.form->results().cj}) {
+        EXPECT_TRUE(column->front().empty());
+        EXPECT_TRUE(column->back().empty());
+        EXPECT_TRUE(std::none_of(column->begin() + 1, column->end() - 1,
+            [](std::u16string_view value) { return value.empty(); }));
+    }
+    EXPECT_TRUE(h.runtime.boxes.empty());
+    EXPECT_EQ(h.runtime.ends, 0);
+}
+
+TEST(Form1, aHitShowsNameAndScoreExactlyAsStored)
+{
+    const Harness probe;
+    const ResultTable &table = probe.form->results();
+    const int records[] = {1, 1117,
+        findRecord(table, [&](std::size_t i) { return table.cj[i] == u"缺考"; }),
+        findRecord(table, [&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); }),
+        findRecord(table, [&](std::size_t i) { return table.cj[i].size() == 4; }),
+        findRecord(table,
+            [&](std::size_t i) { return table.cj[i].size() == 2 && table.cj[i] != u"缺考"; })};
+    for (const int record : records) {
+        SCOPED_TRACE(record);
+        ASSERT_GE(record, 1);
+        const Harness h;
+        h.lookUp(h.sfzh(record), h.zkzh(record));
+        EXPECT_TRUE(h.runtime.boxes.empty());
+        EXPECT_TRUE(h.inResultState());
+        EXPECT_TRUE(h.othersUntouched());
+        EXPECT_EQ(h.text(0), h.sfzh(record));
+        EXPECT_EQ(h.text(1), h.zkzh(record));
+        EXPECT_EQ(h.text(2), table.xm[Harness::idx(record)]);
+        EXPECT_EQ(h.text(3), table.cj[Harness::idx(record)]);
+        EXPECT_EQ(h.runtime.ends, 0);
+    }
+}
+
+TEST(Form1, aMissSaysSoOverTheTypedNumbersThenEmptiesOnlyTheInputs)
+{
+    const Harness probe;
+    const ResultTable &table = probe.form->results();
+    const int x = findRecord(table, [&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); });
+    std::u16string lowerX = probe.sfzh(x);
+    lowerX.back() = u'x';
+    std::u16string fullWidth = probe.sfzh(1);
+    for (char16_t &c : fullWidth) {
+        c = static_cast<char16_t>(c - u'0' + 0xFF10);
+    }
+    const std::pair<std::u16string, std::u16string> misses[] = {
+        {u"", u""},
+        {probe.sfzh(1), u""},
+        {u"", probe.zkzh(1)},
+        {lowerX, probe.zkzh(x)},
+        {u" " + probe.sfzh(1), probe.zkzh(1)},
+        {probe.sfzh(1), probe.zkzh(1) + u" "},
+        {probe.zkzh(1), probe.sfzh(1)},
+        {probe.sfzh(1), probe.zkzh(2)},
+        {fullWidth, probe.zkzh(1)},
+    };
+    for (const auto &[id, ticket] : misses) {
+        SCOPED_TRACE(std::string(id.begin(), id.end()));
+        Harness h;
+        std::pair<std::u16string, std::u16string> behindTheBox;
+        h.runtime.whileBoxShown = [&h, &behindTheBox](const MemoryRuntime::Box &) {
+            behindTheBox = {h.text(0), h.text(1)};
+        };
+        h.lookUp(id, ticket);
+
+        ASSERT_EQ(h.runtime.boxes.size(), 1U);
+        EXPECT_EQ(h.runtime.boxes[0].prompt, noMatch);
+        EXPECT_EQ(h.runtime.boxes[0].owner, "Form1");
+        // The user sees the numbers as typed behind the box; they go once it is dismissed.
+        EXPECT_EQ(behindTheBox, std::pair(id, ticket));
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(h.text(i).empty()) << i;
+        }
+        EXPECT_TRUE(h.inInputState());
+        EXPECT_TRUE(h.othersUntouched());
+    }
+}
+
+TEST(Form1, continueReturnsToTheInputStateForASecondLookup)
+{
+    const Harness h;
+    h.lookUp(h.sfzh(5), h.zkzh(5));
+    ASSERT_TRUE(h.inResultState());
+    // Only "继续查询" leads on: the hidden "确    定" takes no click.
+    EXPECT_FALSE(h.window->click("Command3"));
+    // What the user types into the result boxes is never read.
+    h.type(2, u"改");
+
+    EXPECT_TRUE(h.window->click("Command1"));
+    EXPECT_TRUE(h.inInputState());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(h.text(i).empty()) << i;
+    }
+    EXPECT_FALSE(h.window->click("Command1"));
+
+    h.lookUp(h.sfzh(700), h.zkzh(700));
+    EXPECT_TRUE(h.inResultState());
+    EXPECT_EQ(h.text(2), h.form->results().xm[700]);
+    EXPECT_EQ(h.text(3), h.form->results().cj[700]);
+    EXPECT_TRUE(h.runtime.boxes.empty());
+}
+
+TEST(Form1, exitAndClosingEndTheProgram)
+{
+    {
+        const Harness h;
+        h.lookUp(h.sfzh(1), h.zkzh(1));
+        EXPECT_TRUE(h.window->click("Command2"));
+        EXPECT_EQ(h.runtime.ends, 1);
+        // Nothing runs once the program has ended.
+        EXPECT_FALSE(h.window->click("Command1"));
+    }
+    for (const bool resultState : {false, true}) {
+        const Harness h;
+        if (resultState) {
+            h.lookUp(h.sfzh(1), h.zkzh(1));
+        }
+        h.window->close();
+        EXPECT_EQ(h.runtime.ends, 1);
+        EXPECT_TRUE(h.runtime.boxes.empty());
+    }
+}
+
+TEST(Form1, loadCentresTheOuterWindowOnThePrimaryScreen)
+{
+    struct Case
+    {
+        const char *what;
+        forms::ScreenTwips screen;
+    };
+    const Case cases[] = {
+        {"a full-HD screen", {0, 0, 28800, 16200}},
+        {"a screen whose origin is not 0,0", {-19200, 4500, 19200, 12000}},
+        {"a screen smaller than the window", {0, 0, 9000, 4500}},
+        {"odd twips, halves kept", {0, 0, 12001, 9001}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const Harness h([&c](MemoryRuntime &runtime) { runtime.primaryScreen = c.screen; });
+        const float width = 9090 + 2 * MemoryRuntime::border;
+        const float height = 5025 + MemoryRuntime::captionBar + 2 * MemoryRuntime::border;
+        EXPECT_EQ(h.window->width(), width);
+        EXPECT_EQ(h.window->left(), c.screen.left + (c.screen.width - width) / 2);
+        EXPECT_EQ(h.window->top(), c.screen.top + (c.screen.height - height) / 2);
+    }
+}
+
+TEST(Form1, aFrameThatArrivesLateCentresTheWindowOnceMore)
+{
+    Harness h([](MemoryRuntime &runtime) { runtime.framesArriveLate = true; });
+    const forms::ScreenTwips screen = h.runtime.primaryScreen;
+    EXPECT_EQ(h.window->left(), (screen.width - 9090) / 2);
+    h.window->tick();
+    h.window->frameArrives();
+    EXPECT_EQ(h.window->left(), (screen.width - h.window->width()) / 2);
+    EXPECT_EQ(h.window->top(), (screen.height - h.window->height()) / 2);
+    // The panel loaded by the tick was sized from the frameless window and is sized again.
+    const MemoryWindow *panel = h.runtime.window("Form2");
+    EXPECT_EQ(panel->height(), h.window->height());
+    EXPECT_EQ(panel->width(), h.window->width() / 2);
+}
