@@ -18,6 +18,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The table and the lookup are standard C++ and speak std::u16string_view.
+std::u16string_view textView(QStringView text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
 // A fixed single border: a caption bar with a close box, no maximize or minimize button.
 constexpr Qt::WindowFlags fixedSingleBorder = Qt::Window | Qt::CustomizeWindowHint
     | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -120,7 +126,9 @@ void Form1::queryFrameChanged()
 
 void Form1::Command3_Click()
 {
-    const std::optional<int> found = chaxun(table, Text1[0]->text(), Text1[1]->text());
+    const QString sfzhText = Text1[0]->text();
+    const QString zkzhText = Text1[1]->text();
+    const std::optional<int> found = chaxun(table, textView(sfzhText), textView(zkzhText));
     if (!found) {
         hooks.msgBox(this, form1design::noMatchPrompt);
         Text1[0]->setText(QString());
@@ -131,9 +139,9 @@ void Form1::Command3_Click()
     Command3->setVisible(false);
     Command2->setVisible(true);
     Command1->setVisible(true);
-    Text1[2]->setText(table.xm[i]);
+    Text1[2]->setText(QStringView(table.xm[i]).toString());
     Text1[2]->setVisible(true);
-    Text1[3]->setText(table.cj[i]);
+    Text1[3]->setText(QStringView(table.cj[i]).toString());
     Text1[3]->setVisible(true);
     Label3->setVisible(true);
     Label4->setVisible(true);
