@@ -24,7 +24,7 @@ private Q_SLOTS:
         QVERIFY(form->isVisible());
         QVERIFY(form->findChild<QPushButton *>(u"Command3"_s)->isVisible());
         QVERIFY(form->findChild<QLineEdit *>(u"Text1(2)"_s)->isHidden());
-        QVERIFY(!form->results().sfzh[1117].isEmpty());
+        QVERIFY(!form->results().sfzh[1117].empty());
 
         QCOMPARE(QCoreApplication::applicationVersion(), u"1.00"_s);
         QCOMPARE(QLocale().language(), QLocale::Chinese);

@@ -8,17 +8,16 @@
 #include "data/builtinrecords.h"
 #include "data/resulttable.h"
 
-#include <QDate>
-#include <QHash>
-#include <QMap>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTest>
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <map>
 #include <memory>
-
-using namespace Qt::StringLiterals;
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -27,7 +26,7 @@ constexpr int lastRecord = ResultTable::lastRecord;
 constexpr int emptyAfter = lastRecord + 1;
 constexpr int secondStageFirst = 501;
 
-const QString absent = u"缺考"_s;
+constexpr std::u16string_view absent = u"缺考";
 
 struct Columns
 {
@@ -37,76 +36,113 @@ struct Columns
 constexpr std::array<Columns, 4> allColumns {{{"sfzh", &ResultTable::sfzh},
     {"zkzh", &ResultTable::zkzh}, {"xm", &ResultTable::xm}, {"cj", &ResultTable::cj}}};
 
+// UTF-8 for failure messages; the table holds valid UTF-16.
+std::string utf8(std::u16string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
+        }
+        if (c < 0x80) {
+            bytes += static_cast<char>(c);
+        } else if (c < 0x800) {
+            bytes += static_cast<char>(0xC0 | (c >> 6));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            bytes += static_cast<char>(0xE0 | (c >> 12));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            bytes += static_cast<char>(0xF0 | (c >> 18));
+            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            bytes += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+std::string where(int record, std::u16string_view value)
+{
+    return "record " + std::to_string(record) + ": \"" + utf8(value) + '"';
+}
+
+bool isAsciiDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool allAsciiDigits(std::u16string_view text)
+{
+    return std::all_of(text.begin(), text.end(), isAsciiDigit);
+}
+
+int number(std::u16string_view digits)
+{
+    int value = 0;
+    for (const char16_t c : digits) {
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
 // ISO 7064 MOD 11-2 as GB 11643 lays it down, written out with the published weights.
-QChar expectedCheckCharacter(QStringView first17)
+char16_t expectedCheckCharacter(std::u16string_view first17)
 {
     constexpr std::array<int, 17> weights {7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2};
     int sum = 0;
-    for (int i = 0; i < 17; ++i) {
-        sum += (first17[i].unicode() - u'0') * weights[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < 17; ++i) {
+        sum += (first17[i] - u'0') * weights[i];
     }
-    return QChar(u"10X98765432"[sum % 11]);
+    return u"10X98765432"[sum % 11];
 }
 
 // A numeric score in hundredths of a point, for comparing scores as numbers.
-int scoreCents(const QString &score)
+int scoreCents(std::u16string_view score)
 {
-    const qsizetype point = score.indexOf(u'.');
-    const int whole = QStringView(score).left(point < 0 ? score.size() : point).toInt();
-    QString fraction = point < 0 ? QString() : score.mid(point + 1);
-    while (fraction.size() < 2) {
-        fraction += u'0';
+    const std::size_t point = score.find(u'.');
+    const int whole = number(score.substr(0, point));
+    std::u16string fraction(point == score.npos ? u"" : score.substr(point + 1));
+    fraction.resize(2, u'0');
+    return whole * 100 + number(fraction);
+}
+
+// Every Unicode White_Space character of the BMP.
+bool isBlank(char16_t c)
+{
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680
+        || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F
+        || c == 0x3000;
+}
+
+std::u16string_view groupCode(std::u16string_view ticket)
+{
+    return ticket.substr(0, 7);
+}
+
+class DatasetRules : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        table = std::make_unique<ResultTable>();
+        assignRecords501To1117(*table);
+        assignRecords1To500(*table);
     }
-    return whole * 100 + fraction.toInt();
-}
 
-bool allAsciiDigits(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
+    static std::u16string_view sfzh(int i) { return table->sfzh[static_cast<std::size_t>(i)]; }
+    static std::u16string_view zkzh(int i) { return table->zkzh[static_cast<std::size_t>(i)]; }
+    static std::u16string_view xm(int i) { return table->xm[static_cast<std::size_t>(i)]; }
+    static std::u16string_view cj(int i) { return table->cj[static_cast<std::size_t>(i)]; }
 
-QString groupCode(const QString &ticket)
-{
-    return ticket.left(7);
-}
-
-} // namespace
-
-class TestDatasetRules : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void loadingStages();
-    void noEmptyOrBlankValue();
-    void checkCharacterOfPublishedExamples_data();
-    void checkCharacterOfPublishedExamples();
-    void idCardNumbers();
-    void ticketNumberCodes();
-    void examRoomsAndSeats();
-    void names();
-    void scores();
-    void groupSequence();
-    void ticketGroup_data();
-    void ticketGroup();
-
-private:
-    const QString &sfzh(int i) const { return table->sfzh[static_cast<std::size_t>(i)]; }
-    const QString &zkzh(int i) const { return table->zkzh[static_cast<std::size_t>(i)]; }
-    const QString &xm(int i) const { return table->xm[static_cast<std::size_t>(i)]; }
-    const QString &cj(int i) const { return table->cj[static_cast<std::size_t>(i)]; }
-
-    std::unique_ptr<ResultTable> table = std::make_unique<ResultTable>();
+    static std::unique_ptr<ResultTable> table;
 };
 
-void TestDatasetRules::initTestCase()
-{
-    assignRecords501To1117(*table);
-    assignRecords1To500(*table);
-}
+std::unique_ptr<ResultTable> DatasetRules::table;
 
-void TestDatasetRules::loadingStages()
+TEST_F(DatasetRules, LoadingStages)
 {
     auto partial = std::make_unique<ResultTable>();
     assignRecords501To1117(*partial);
@@ -114,9 +150,8 @@ void TestDatasetRules::loadingStages()
         const ResultTable::Column &column = (*partial).*c.column;
         for (int i = 0; i <= emptyAfter; ++i) {
             const bool filled = i >= secondStageFirst && i <= lastRecord;
-            QVERIFY2(column[static_cast<std::size_t>(i)].isEmpty() != filled,
-                qPrintable(
-                    u"%1 at %2 after the first stage"_s.arg(QLatin1StringView(c.name)).arg(i)));
+            EXPECT_NE(column[static_cast<std::size_t>(i)].empty(), filled)
+                << c.name << " at " << i << " after the first stage";
         }
     }
 
@@ -125,268 +160,234 @@ void TestDatasetRules::loadingStages()
     for (const Columns &c : allColumns) {
         const ResultTable::Column &column = (*partial).*c.column;
         const ResultTable::Column &before = afterFirstStage.*c.column;
-        QVERIFY(column[0].isEmpty());
-        QVERIFY(column[emptyAfter].isEmpty());
+        EXPECT_TRUE(column[0].empty());
+        EXPECT_TRUE(column[emptyAfter].empty());
         for (int i = firstRecord; i <= lastRecord; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            QVERIFY2(!column[at].isEmpty(),
-                qPrintable(u"%1 at %2"_s.arg(QLatin1StringView(c.name)).arg(i)));
+            EXPECT_FALSE(column[at].empty()) << c.name << " at " << i;
             // The second stage must leave what the first stage assigned alone.
             if (i >= secondStageFirst) {
-                QCOMPARE(column[at], before[at]);
+                EXPECT_EQ(column[at], before[at]) << c.name << " at " << i;
             }
         }
-        QVERIFY(column == (*table).*c.column);
+        EXPECT_TRUE(column == (*table).*c.column) << c.name;
     }
 }
 
-void TestDatasetRules::noEmptyOrBlankValue()
+TEST_F(DatasetRules, NoEmptyOrBlankValue)
 {
     for (const Columns &c : allColumns) {
         const ResultTable::Column &column = (*table).*c.column;
         for (int i = firstRecord; i <= lastRecord; ++i) {
-            const QString &value = column[static_cast<std::size_t>(i)];
-            const QString where
-                = u"%1 at %2: \"%3\""_s.arg(QLatin1StringView(c.name)).arg(i).arg(value);
-            QVERIFY2(!value.isEmpty(), qPrintable(where));
-            QVERIFY2(
-                std::none_of(value.begin(), value.end(), [](QChar ch) { return ch.isSpace(); }),
-                qPrintable(where));
+            const std::u16string_view value = column[static_cast<std::size_t>(i)];
+            EXPECT_FALSE(value.empty()) << c.name << ' ' << where(i, value);
+            EXPECT_TRUE(std::none_of(value.begin(), value.end(), isBlank))
+                << c.name << ' ' << where(i, value);
         }
     }
-}
-
-void TestDatasetRules::checkCharacterOfPublishedExamples_data()
-{
-    QTest::addColumn<QString>("number");
-    QTest::newRow("ends in X") << u"11010519491231002X"_s;
-    QTest::newRow("ends in a digit") << u"440524188001010014"_s;
 }
 
 // Guards the check-character helper the other tests rely on.
-void TestDatasetRules::checkCharacterOfPublishedExamples()
+TEST(CheckCharacter, OfPublishedExamples)
 {
-    QFETCH(QString, number);
-    QCOMPARE(expectedCheckCharacter(QStringView(number).left(17)), number.back());
+    for (const std::u16string_view number : {u"11010519491231002X", u"440524188001010014"}) {
+        EXPECT_EQ(expectedCheckCharacter(number.substr(0, 17)), number.back()) << utf8(number);
+    }
 }
 
-void TestDatasetRules::idCardNumbers()
+TEST_F(DatasetRules, IdCardNumbers)
 {
-    static const QSet<int> provinces {11, 12, 13, 14, 15, 21, 22, 23, 31, 32, 33, 34, 35, 36, 37,
-        41, 42, 43, 44, 45, 46, 50, 51, 52, 53, 54, 61, 62, 63, 64, 65, 71, 81, 82};
-    QSet<QString> seen;
+    static const std::set<int> provinces {11, 12, 13, 14, 15, 21, 22, 23, 31, 32, 33, 34, 35, 36,
+        37, 41, 42, 43, 44, 45, 46, 50, 51, 52, 53, 54, 61, 62, 63, 64, 65, 71, 81, 82};
+    std::set<std::u16string_view> seen;
     int endingInX = 0;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        const QString &number = sfzh(i);
-        const QString where = u"record %1: %2"_s.arg(i).arg(number);
-        QVERIFY2(number.size() == 18, qPrintable(where));
-        QVERIFY2(allAsciiDigits(QStringView(number).left(17)), qPrintable(where));
-        QVERIFY2(provinces.contains(QStringView(number).left(2).toInt()), qPrintable(where));
+        const std::u16string_view id = sfzh(i);
+        ASSERT_EQ(id.size(), 18u) << where(i, id);
+        ASSERT_TRUE(allAsciiDigits(id.substr(0, 17))) << where(i, id);
+        EXPECT_TRUE(provinces.contains(number(id.substr(0, 2)))) << where(i, id);
         // Candidates were between 18 and 65 years old at the 2020 examination.
-        const QDate birth = QDate::fromString(number.mid(6, 8), u"yyyyMMdd"_s);
-        QVERIFY2(birth.isValid(), qPrintable(where));
-        QVERIFY2(birth >= QDate(1955, 1, 1) && birth <= QDate(2002, 12, 31), qPrintable(where));
-        QVERIFY2(number.back() == expectedCheckCharacter(QStringView(number).left(17)),
-            qPrintable(where));
-        if (number.back() == u'X') {
+        const std::chrono::year_month_day birth {std::chrono::year(number(id.substr(6, 4))),
+            std::chrono::month(static_cast<unsigned>(number(id.substr(10, 2)))),
+            std::chrono::day(static_cast<unsigned>(number(id.substr(12, 2))))};
+        EXPECT_TRUE(birth.ok()) << where(i, id);
+        EXPECT_TRUE(
+            birth >= std::chrono::year(1955) / 1 / 1 && birth <= std::chrono::year(2002) / 12 / 31)
+            << where(i, id);
+        EXPECT_EQ(id.back(), expectedCheckCharacter(id.substr(0, 17))) << where(i, id);
+        if (id.back() == u'X') {
             ++endingInX;
         }
-        seen.insert(number);
+        seen.insert(id);
     }
-    QCOMPARE(seen.size(), qsizetype(lastRecord));
-    QCOMPARE(endingInX, 97);
-    QCOMPARE(lastRecord - endingInX, 1020);
+    EXPECT_EQ(seen.size(), std::size_t(lastRecord));
+    EXPECT_EQ(endingInX, 97);
+    EXPECT_EQ(lastRecord - endingInX, 1020);
 }
 
-void TestDatasetRules::ticketNumberCodes()
+TEST_F(DatasetRules, TicketNumberCodes)
 {
-    QSet<QString> tickets;
-    QSet<QChar> firstDigits;
-    QSet<QString> postCodes;
-    QSet<QString> kindCodes;
-    QSet<QString> groupCodes;
-    QHash<QString, QSet<QString>> kindsOfPost;
+    std::set<std::u16string_view> tickets;
+    std::set<char16_t> firstDigits;
+    std::set<std::u16string_view> postCodes;
+    std::set<std::u16string_view> kindCodes;
+    std::set<std::u16string_view> groupCodes;
+    std::map<std::u16string_view, std::set<std::u16string_view>> kindsOfPost;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        const QString &ticket = zkzh(i);
-        QVERIFY2(ticket.size() == 11 && allAsciiDigits(ticket),
-            qPrintable(u"record %1: %2"_s.arg(i).arg(ticket)));
+        const std::u16string_view ticket = zkzh(i);
+        ASSERT_TRUE(ticket.size() == 11 && allAsciiDigits(ticket)) << where(i, ticket);
         tickets.insert(ticket);
         firstDigits.insert(ticket.front());
-        postCodes.insert(ticket.left(3));
-        kindCodes.insert(ticket.mid(3, 4));
+        postCodes.insert(ticket.substr(0, 3));
+        kindCodes.insert(ticket.substr(3, 4));
         groupCodes.insert(groupCode(ticket));
-        kindsOfPost[ticket.left(3)].insert(ticket.mid(3, 4));
+        kindsOfPost[ticket.substr(0, 3)].insert(ticket.substr(3, 4));
     }
-    QCOMPARE(tickets.size(), qsizetype(lastRecord));
+    EXPECT_EQ(tickets.size(), std::size_t(lastRecord));
 
-    QCOMPARE(firstDigits.size(), 1);
-    QVERIFY(*firstDigits.begin() != u'0');
-    QCOMPARE(postCodes.size(), 17);
-    QCOMPARE(groupCodes.size(), 18);
+    ASSERT_EQ(firstDigits.size(), 1u);
+    EXPECT_NE(*firstDigits.begin(), u'0');
+    EXPECT_EQ(postCodes.size(), 17u);
+    EXPECT_EQ(groupCodes.size(), 18u);
 
-    QCOMPARE(kindCodes.size(), 2);
-    const QString kindA = *kindCodes.begin();
-    const QString kindB = *std::next(kindCodes.begin());
-    for (int d = 0; d < 4; ++d) {
-        QCOMPARE(kindA[d] != kindB[d], d == 1);
+    ASSERT_EQ(kindCodes.size(), 2u);
+    const std::u16string_view kindA = *kindCodes.begin();
+    const std::u16string_view kindB = *std::next(kindCodes.begin());
+    for (std::size_t d = 0; d < 4; ++d) {
+        EXPECT_EQ(kindA[d] != kindB[d], d == 1) << "digit " << d;
     }
 
-    int postsWithBothKinds = 0;
-    for (const QSet<QString> &kinds : std::as_const(kindsOfPost)) {
-        if (kinds.size() > 1) {
-            ++postsWithBothKinds;
-        }
-    }
-    QCOMPARE(postsWithBothKinds, 1);
+    const auto postsWithBothKinds = std::count_if(kindsOfPost.begin(), kindsOfPost.end(),
+        [](const auto &post) { return post.second.size() > 1; });
+    EXPECT_EQ(postsWithBothKinds, 1);
 }
 
-void TestDatasetRules::examRoomsAndSeats()
+TEST_F(DatasetRules, ExamRoomsAndSeats)
 {
-    QMap<int, QSet<int>> seatsOfRoom;
-    QHash<int, QSet<QString>> groupsOfRoom;
-    QSet<QString> roomAndSeat;
+    std::map<int, std::set<int>> seatsOfRoom;
+    std::map<int, std::set<std::u16string_view>> groupsOfRoom;
+    std::set<std::u16string_view> roomAndSeat;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        const QString &ticket = zkzh(i);
-        const int room = ticket.mid(7, 2).toInt();
-        const int seat = ticket.mid(9, 2).toInt();
-        const QString where = u"record %1: %2"_s.arg(i).arg(ticket);
-        QVERIFY2(room >= 1 && room <= 39, qPrintable(where));
-        QVERIFY2(seat >= 1 && seat <= 30, qPrintable(where));
-        QVERIFY2(!roomAndSeat.contains(ticket.mid(7)), qPrintable(where));
-        roomAndSeat.insert(ticket.mid(7));
+        const std::u16string_view ticket = zkzh(i);
+        const int room = number(ticket.substr(7, 2));
+        const int seat = number(ticket.substr(9, 2));
+        EXPECT_TRUE(room >= 1 && room <= 39) << where(i, ticket);
+        EXPECT_TRUE(seat >= 1 && seat <= 30) << where(i, ticket);
+        EXPECT_TRUE(roomAndSeat.insert(ticket.substr(7)).second) << where(i, ticket);
         seatsOfRoom[room].insert(seat);
         groupsOfRoom[room].insert(groupCode(ticket));
     }
 
-    QCOMPARE(seatsOfRoom.size(), 39);
+    EXPECT_EQ(seatsOfRoom.size(), 39u);
     int fullRooms = 0;
     int shortRooms = 0;
-    for (auto it = seatsOfRoom.cbegin(); it != seatsOfRoom.cend(); ++it) {
-        const QSet<int> &seats = it.value();
-        const int lastSeat = *std::max_element(seats.begin(), seats.end());
-        QVERIFY2(seats.size() == lastSeat, qPrintable(u"room %1 has a gap"_s.arg(it.key())));
+    for (const auto &[room, seats] : seatsOfRoom) {
+        const int lastSeat = *seats.rbegin();
+        EXPECT_EQ(seats.size(), std::size_t(lastSeat)) << "room " << room << " has a gap";
         if (lastSeat == 30) {
             ++fullRooms;
         } else {
             ++shortRooms;
         }
-        QVERIFY2(groupsOfRoom[it.key()].size() > 1,
-            qPrintable(u"room %1 holds one group only"_s.arg(it.key())));
+        EXPECT_GT(groupsOfRoom[room].size(), 1u) << "room " << room << " holds one group only";
     }
-    QCOMPARE(fullRooms, 35);
-    QCOMPARE(shortRooms, 4);
+    EXPECT_EQ(fullRooms, 35);
+    EXPECT_EQ(shortRooms, 4);
 }
 
-void TestDatasetRules::names()
+TEST_F(DatasetRules, Names)
 {
-    QMap<qsizetype, int> byLength;
-    QHash<QString, int> occurrences;
+    std::map<std::size_t, int> byLength;
+    std::map<std::u16string_view, int> occurrences;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        const QString &name = xm(i);
-        for (const QChar c : name) {
-            QVERIFY2(c.unicode() >= 0x4E00 && c.unicode() <= 0x9FA5,
-                qPrintable(u"record %1: %2"_s.arg(i).arg(name)));
+        const std::u16string_view name = xm(i);
+        for (const char16_t c : name) {
+            EXPECT_TRUE(c >= 0x4E00 && c <= 0x9FA5) << where(i, name);
         }
         ++byLength[name.size()];
         ++occurrences[name];
     }
-    const QMap<qsizetype, int> expectedLengths {{2, 281}, {3, 835}, {4, 1}};
-    QCOMPARE(byLength, expectedLengths);
+    const std::map<std::size_t, int> expectedLengths {{2, 281}, {3, 835}, {4, 1}};
+    EXPECT_EQ(byLength, expectedLengths);
 
-    QCOMPARE(occurrences.size(), 1089);
-    QMap<int, int> namesByOccurrences;
-    for (const int count : std::as_const(occurrences)) {
+    EXPECT_EQ(occurrences.size(), 1089u);
+    std::map<int, int> namesByOccurrences;
+    for (const auto &[name, count] : occurrences) {
         ++namesByOccurrences[count];
     }
-    const QMap<int, int> expectedRepeats {{1, 1065}, {2, 21}, {3, 2}, {4, 1}};
-    QCOMPARE(namesByOccurrences, expectedRepeats);
+    const std::map<int, int> expectedRepeats {{1, 1065}, {2, 21}, {3, 2}, {4, 1}};
+    EXPECT_EQ(namesByOccurrences, expectedRepeats);
 }
 
-void TestDatasetRules::scores()
+TEST_F(DatasetRules, Scores)
 {
     // Shortest form: no leading zero, no trailing fractional zero, below 100.
-    static const QRegularExpression form(u"^[1-9][0-9](\\.([1-9]|[0-9][1-9]))?$"_s);
+    static const std::regex form("[1-9][0-9](\\.([1-9]|[0-9][1-9]))?");
     int absentCount = 0;
-    QMap<int, int> byFractionDigits;
-    QHash<int, QString> textOfValue;
+    std::map<int, int> byFractionDigits;
+    std::map<int, std::u16string_view> textOfValue;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        const QString &score = cj(i);
+        const std::u16string_view score = cj(i);
         if (score == absent) {
             ++absentCount;
             continue;
         }
-        QVERIFY2(form.match(score).hasMatch(), qPrintable(u"record %1: %2"_s.arg(i).arg(score)));
-        const qsizetype point = score.indexOf(u'.');
-        ++byFractionDigits[point < 0 ? 0 : int(score.size() - point - 1)];
-        const QString known = textOfValue.value(scoreCents(score), score);
-        QCOMPARE(score, known);
-        textOfValue.insert(scoreCents(score), score);
+        ASSERT_TRUE(std::regex_match(utf8(score), form)) << where(i, score);
+        const std::size_t point = score.find(u'.');
+        ++byFractionDigits[point == score.npos ? 0 : int(score.size() - point - 1)];
+        const auto [known, inserted] = textOfValue.emplace(scoreCents(score), score);
+        EXPECT_EQ(known->second, score) << where(i, score);
     }
-    QCOMPARE(absentCount, 108);
-    const QMap<int, int> expectedForms {{0, 109}, {1, 208}, {2, 692}};
-    QCOMPARE(byFractionDigits, expectedForms);
+    EXPECT_EQ(absentCount, 108);
+    const std::map<int, int> expectedForms {{0, 109}, {1, 208}, {2, 692}};
+    EXPECT_EQ(byFractionDigits, expectedForms);
 }
 
-void TestDatasetRules::groupSequence()
+TEST_F(DatasetRules, GroupSequence)
 {
-    QStringList runs;
+    std::vector<std::u16string_view> runs;
     for (int i = firstRecord; i <= lastRecord; ++i) {
-        if (runs.isEmpty() || runs.back() != groupCode(zkzh(i))) {
-            runs.append(groupCode(zkzh(i)));
+        if (runs.empty() || runs.back() != groupCode(zkzh(i))) {
+            runs.push_back(groupCode(zkzh(i)));
         }
     }
-    QCOMPARE(runs.size(), 18);
+    ASSERT_EQ(runs.size(), 18u);
     // A code that came back after another group would be a second run of the same group.
-    QCOMPARE(QSet<QString>(runs.begin(), runs.end()).size(), 18);
+    EXPECT_EQ(std::set<std::u16string_view>(runs.begin(), runs.end()).size(), 18u);
 
-    QStringList ascending = runs;
-    ascending.sort();
-    QStringList descending(ascending.rbegin(), ascending.rend());
-    QVERIFY(runs != ascending);
-    QVERIFY(runs != descending);
+    std::vector<std::u16string_view> ascending = runs;
+    std::sort(ascending.begin(), ascending.end());
+    const std::vector<std::u16string_view> descending(ascending.rbegin(), ascending.rend());
+    EXPECT_NE(runs, ascending);
+    EXPECT_NE(runs, descending);
 
     // Groups 7 and 8 are the one post with both kinds.
-    QCOMPARE(runs[6].left(3), runs[7].left(3));
+    EXPECT_EQ(runs[6].substr(0, 3), runs[7].substr(0, 3));
 }
 
-void TestDatasetRules::ticketGroup_data()
+struct TicketGroupRow
 {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    QTest::addColumn<int>("absentCount");
+    int first;
+    int last;
+    int absentCount;
+};
 
-    struct Row
-    {
-        int first;
-        int last;
-        int absentCount;
-    };
-    constexpr std::array<Row, 18> rows {{{1, 38, 2}, {39, 90, 10}, {91, 112, 5}, {113, 158, 0},
-        {159, 197, 6}, {198, 225, 5}, {226, 302, 13}, {303, 828, 24}, {829, 834, 0}, {835, 870, 4},
-        {871, 883, 2}, {884, 908, 4}, {909, 928, 3}, {929, 937, 1}, {938, 957, 2}, {958, 992, 9},
-        {993, 1067, 15}, {1068, 1117, 3}}};
-    int group = 0;
-    for (const Row &row : rows) {
-        QTest::addRow("group %d", ++group) << row.first << row.last << row.absentCount;
-    }
-}
+class TicketGroup : public DatasetRules, public testing::WithParamInterface<TicketGroupRow>
+{ };
 
-void TestDatasetRules::ticketGroup()
+TEST_P(TicketGroup, IsOneRunInScoreOrder)
 {
-    QFETCH(int, first);
-    QFETCH(int, last);
-    QFETCH(int, absentCount);
-
-    const QString code = groupCode(zkzh(first));
+    const auto [first, last, absentCount] = GetParam();
+    const std::u16string_view code = groupCode(zkzh(first));
     for (int i = first; i <= last; ++i) {
-        QCOMPARE(groupCode(zkzh(i)), code);
+        EXPECT_EQ(groupCode(zkzh(i)), code) << where(i, zkzh(i));
     }
     // The run is maximal: its neighbours belong to other groups.
     if (first > firstRecord) {
-        QVERIFY(groupCode(zkzh(first - 1)) != code);
+        EXPECT_NE(groupCode(zkzh(first - 1)), code);
     }
     if (last < lastRecord) {
-        QVERIFY(groupCode(zkzh(last + 1)) != code);
+        EXPECT_NE(groupCode(zkzh(last + 1)), code);
     }
 
     int absentSeen = 0;
@@ -395,21 +396,29 @@ void TestDatasetRules::ticketGroup()
             ++absentSeen;
         }
     }
-    QCOMPARE(absentSeen, absentCount);
+    EXPECT_EQ(absentSeen, absentCount);
 
     // Scores descending, equal scores by ticket number, then the absent by ticket number.
     for (int i = first; i < last; ++i) {
-        const QString where = u"records %1 and %2"_s.arg(i).arg(i + 1);
+        const std::string pair = "records " + std::to_string(i) + " and " + std::to_string(i + 1);
         const bool thisAbsent = cj(i) == absent;
         const bool nextAbsent = cj(i + 1) == absent;
-        QVERIFY2(!thisAbsent || nextAbsent, qPrintable(where));
+        EXPECT_TRUE(!thisAbsent || nextAbsent) << pair;
         if (!thisAbsent && !nextAbsent && scoreCents(cj(i)) != scoreCents(cj(i + 1))) {
-            QVERIFY2(scoreCents(cj(i)) > scoreCents(cj(i + 1)), qPrintable(where));
+            EXPECT_GT(scoreCents(cj(i)), scoreCents(cj(i + 1))) << pair;
         } else if (thisAbsent == nextAbsent) {
-            QVERIFY2(zkzh(i) < zkzh(i + 1), qPrintable(where));
+            EXPECT_LT(zkzh(i), zkzh(i + 1)) << pair;
         }
     }
 }
 
-QTEST_GUILESS_MAIN(TestDatasetRules)
-#include "tst_datasetrules.moc"
+INSTANTIATE_TEST_SUITE_P(Groups, TicketGroup,
+    testing::Values(TicketGroupRow {1, 38, 2}, TicketGroupRow {39, 90, 10},
+        TicketGroupRow {91, 112, 5}, TicketGroupRow {113, 158, 0}, TicketGroupRow {159, 197, 6},
+        TicketGroupRow {198, 225, 5}, TicketGroupRow {226, 302, 13}, TicketGroupRow {303, 828, 24},
+        TicketGroupRow {829, 834, 0}, TicketGroupRow {835, 870, 4}, TicketGroupRow {871, 883, 2},
+        TicketGroupRow {884, 908, 4}, TicketGroupRow {909, 928, 3}, TicketGroupRow {929, 937, 1},
+        TicketGroupRow {938, 957, 2}, TicketGroupRow {958, 992, 9}, TicketGroupRow {993, 1067, 15},
+        TicketGroupRow {1068, 1117, 3}));
+
+} // namespace

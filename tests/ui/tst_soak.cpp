@@ -63,14 +63,14 @@ private Q_SLOTS:
         constexpr int cycles = 5000;
         for (int cycle = 0; cycle < cycles; ++cycle) {
             const auto record = std::size_t(cycle % ResultTable::lastRecord + 1);
-            sfzh->setText(table.sfzh[record]);
-            zkzh->setText(table.zkzh[record]);
+            sfzh->setText(QStringView(table.sfzh[record]).toString());
+            zkzh->setText(QStringView(table.zkzh[record]).toString());
             QTest::mouseClick(confirm, Qt::LeftButton);
-            QCOMPARE(name->text(), table.xm[record]);
+            QCOMPARE(name->text(), QStringView(table.xm[record]).toString());
             QTest::mouseClick(again, Qt::LeftButton);
 
-            sfzh->setText(table.sfzh[record]);
-            zkzh->setText(table.zkzh[record % ResultTable::lastRecord + 1]);
+            sfzh->setText(QStringView(table.sfzh[record]).toString());
+            zkzh->setText(QStringView(table.zkzh[record % ResultTable::lastRecord + 1]).toString());
             QTest::mouseClick(confirm, Qt::LeftButton);
             QVERIFY(sfzh->text().isEmpty() && name->isHidden() && confirm->isVisible());
             if (cycle == 500) {

@@ -1,132 +1,156 @@
 #include "fieldrules.h"
 
 #include "tools/common/idcardcheck.h"
+#include "utf8.h"
 
-#include <QList>
 #include <algorithm>
-#include <array>
-
-using namespace Qt::StringLiterals;
 
 namespace FieldRules {
 
 namespace {
 
-bool isAsciiDigit(QChar c)
+bool isAsciiDigit(char32_t c)
 {
-    return c >= u'0' && c <= u'9';
+    return c >= U'0' && c <= U'9';
 }
 
-bool allAsciiDigits(QStringView value)
+bool allAsciiDigits(std::u32string_view value)
 {
     return std::all_of(value.begin(), value.end(), isAsciiDigit);
 }
 
-QString codePointName(char32_t codePoint)
+// Unicode's White_Space characters: the controls tab to carriage return and U+0085, and the
+// separators Zs, Zl and Zp.
+bool isBlank(char32_t c)
 {
-    return u"U+%1"_s.arg(static_cast<uint>(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680
+        || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F
+        || c == 0x3000;
+}
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+std::string hex(char32_t value, int width)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (; value != 0 || width > 0; value >>= 4, --width) {
+        text.insert(text.begin(), digits[value & 0xF]);
+    }
+    return text;
+}
+
+std::string codePointName(char32_t codePoint)
+{
+    return "U+" + hex(codePoint, 4);
 }
 
 } // namespace
 
-QString quoted(QStringView value)
+std::string quoted(std::u32string_view value)
 {
-    QString text = u"\""_s;
-    for (const QChar c : value) {
-        if (c == u'\t') {
-            text += u"\\t"_s;
-        } else if (c == u'\r') {
-            text += u"\\r"_s;
-        } else if (c == u'\n') {
-            text += u"\\n"_s;
-        } else if (c == u'"' || c == u'\\') {
-            text += u'\\';
+    std::u32string text = U"\"";
+    for (const char32_t c : value) {
+        if (c == U'\t') {
+            text += U"\\t";
+        } else if (c == U'\r') {
+            text += U"\\r";
+        } else if (c == U'\n') {
+            text += U"\\n";
+        } else if (c == U'"' || c == U'\\') {
+            text += U'\\';
             text += c;
-        } else if (c.category() == QChar::Other_Control) {
-            text += u"\\u"_s + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+        } else if (isControl(c)) {
+            const std::string escape = "\\u" + hex(c, 4);
+            text.append(escape.begin(), escape.end());
         } else {
             text += c;
         }
     }
-    return text + u'"';
+    return Utf8::encode(text + U'"');
 }
 
-QString blankProblem(QStringView value)
+std::string blankProblem(std::u32string_view value)
 {
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i].isSpace()) {
-            return u"must not contain blanks, found %1 at character %2 of %3"_s.arg(
-                codePointName(value[i].unicode()), QString::number(i + 1), quoted(value));
+    // Positions count UTF-16 code units, as an editor that shows them would.
+    std::size_t position = 0;
+    for (const char32_t c : value) {
+        ++position;
+        if (isBlank(c)) {
+            return "must not contain blanks, found " + codePointName(c) + " at character "
+                + std::to_string(position) + " of " + quoted(value);
         }
+        position += c > 0xFFFF ? 1 : 0;
     }
     return {};
 }
 
-QString sfzhProblem(QStringView value)
+std::string sfzhProblem(std::u32string_view value)
 {
-    if (value.size() != 18) {
-        return u"must be 18 characters (17 ASCII digits and a check character), found %1 in %2"_s
-            .arg(QString::number(value.size()), quoted(value));
+    if (Utf8::utf16Length(value) != 18) {
+        return "must be 18 characters (17 ASCII digits and a check character), found "
+            + std::to_string(Utf8::utf16Length(value)) + " in " + quoted(value);
     }
-    if (!allAsciiDigits(value.first(17))) {
-        return u"the first 17 characters must be ASCII digits, found %1"_s.arg(quoted(value));
+    if (value.size() != 18 || !allAsciiDigits(value.substr(0, 17))) {
+        return "the first 17 characters must be ASCII digits, found " + quoted(value);
     }
-    const QChar last = value[17];
-    if (!isAsciiDigit(last) && last != u'X') {
-        return u"the check character must be an ASCII digit or an upper-case \"X\", found %1"_s.arg(
-            quoted(value));
+    const char32_t last = value[17];
+    if (!isAsciiDigit(last) && last != U'X') {
+        return "the check character must be an ASCII digit or an upper-case \"X\", found "
+            + quoted(value);
     }
-    const QChar expected
-        = QLatin1Char(idCardCheckCharacter(std::u16string_view(value.utf16(), 17)));
-    if (last != expected) {
-        return u"the check character must be \"%1\" by ISO 7064 MOD 11-2, found %2"_s.arg(
-            expected, quoted(value));
+    const char expected = idCardCheckCharacter(value.substr(0, 17));
+    if (last != static_cast<char32_t>(expected)) {
+        return std::string("the check character must be \"") + expected
+            + "\" by ISO 7064 MOD 11-2, found " + quoted(value);
     }
     return {};
 }
 
-QString zkzhProblem(QStringView value)
+std::string zkzhProblem(std::u32string_view value)
 {
     if (value.size() != 11 || !allAsciiDigits(value)) {
-        return u"must be 11 ASCII digits, found %1"_s.arg(quoted(value));
+        return "must be 11 ASCII digits, found " + quoted(value);
     }
     return {};
 }
 
-QString xmProblem(QStringView value)
+std::string xmProblem(std::u32string_view value)
 {
-    // Code points, not UTF-16 units, so that a character outside the BMP is named as itself.
-    const QList<uint> characters = value.toUcs4();
-    for (const uint c : characters) {
+    for (const char32_t c : value) {
         if (c < 0x4E00 || c > 0x9FA5) {
-            return u"every character must be a Chinese character from U+4E00 to U+9FA5, "
-                   u"found %1 in %2"_s.arg(codePointName(c), quoted(value));
+            return "every character must be a Chinese character from U+4E00 to U+9FA5, found "
+                + codePointName(c) + " in " + quoted(value);
         }
     }
-    if (characters.size() < 2 || characters.size() > 4) {
-        return u"must be 2 to 4 characters, found %1 in %2"_s.arg(
-            QString::number(characters.size()), quoted(value));
+    if (value.size() < 2 || value.size() > 4) {
+        return "must be 2 to 4 characters, found " + std::to_string(value.size()) + " in "
+            + quoted(value);
     }
     return {};
 }
 
-QString cjProblem(QStringView value)
+std::string cjProblem(std::u32string_view value)
 {
-    if (value == u"缺考") {
+    if (value == U"缺考") {
         return {};
     }
-    const qsizetype point = value.indexOf(u'.');
-    const QStringView whole = point < 0 ? value : value.first(point);
-    if (whole.size() != 2 || !allAsciiDigits(whole) || whole[0] == u'0') {
-        return u"must be \"缺考\" or a score whose whole part is 10 to 99 without a leading zero, "
-               u"found %1"_s.arg(quoted(value));
+    const std::size_t point = value.find(U'.');
+    const std::u32string_view whole = value.substr(0, point);
+    if (whole.size() != 2 || !allAsciiDigits(whole) || whole[0] == U'0') {
+        return "must be \"缺考\" or a score whose whole part is 10 to 99 without a leading zero, "
+               "found "
+            + quoted(value);
     }
-    if (point >= 0) {
-        const QStringView fraction = value.sliced(point + 1);
-        if (fraction.isEmpty() || fraction.size() > 2 || !allAsciiDigits(fraction)
-            || fraction.back() == u'0') {
-            return u"a score's fractional part must be 1 or 2 ASCII digits, the last not 0, "
-                   u"found %1"_s.arg(quoted(value));
+    if (point != std::u32string_view::npos) {
+        const std::u32string_view fraction = value.substr(point + 1);
+        if (fraction.empty() || fraction.size() > 2 || !allAsciiDigits(fraction)
+            || fraction.back() == U'0') {
+            return "a score's fractional part must be 1 or 2 ASCII digits, the last not 0, found "
+                + quoted(value);
         }
     }
     return {};

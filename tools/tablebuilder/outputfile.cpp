@@ -1,34 +1,49 @@
 #include "outputfile.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-using namespace Qt::StringLiterals;
+#include <fstream>
+#include <iterator>
+#include <system_error>
 
 namespace OutputFile {
 
-bool writeIfChanged(const QString &path, const QByteArray &contents, QString *error)
+bool writeIfChanged(
+    const std::filesystem::path &path, std::string_view contents, std::string *error)
 {
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == contents) {
-        return true;
+    {
+        std::ifstream existing(path, std::ios::binary);
+        if (existing && std::string(std::istreambuf_iterator<char>(existing), {}) == contents) {
+            return true;
+        }
     }
-    existing.close();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()
-        || !file.commit()) {
-        *error = file.errorString();
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(contents.data(), static_cast<std::streamsize>(contents.size()));
+        file.close();
+        if (!file) {
+            *error = "cannot write " + temporary.string();
+            std::filesystem::remove(temporary);
+            return false;
+        }
+    }
+    std::error_code code;
+    std::filesystem::rename(temporary, path, code);
+    if (code) {
+        *error = code.message();
+        std::filesystem::remove(temporary, code);
         return false;
     }
     return true;
 }
 
-bool remove(const QString &path, QString *error)
+bool remove(const std::filesystem::path &path, std::string *error)
 {
-    QFile file(path);
-    if (file.exists() && !file.remove()) {
-        *error = file.errorString();
+    std::error_code code;
+    std::filesystem::remove(path, code);
+    if (code) {
+        *error = code.message();
         return false;
     }
     return true;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
 
 // The generated source on disk. A build must never compile a half-written file or records that
 // the list no longer holds, and should not recompile when nothing changed: so the file is
@@ -10,9 +11,10 @@ namespace OutputFile {
 
 // Writes contents to path through a temporary that is renamed into place, unless the file
 // already holds exactly these bytes. On failure returns false with a reason in error.
-bool writeIfChanged(const QString &path, const QByteArray &contents, QString *error);
+bool writeIfChanged(
+    const std::filesystem::path &path, std::string_view contents, std::string *error);
 
 // Removes an output left by an earlier run; returns false with a reason if it stays behind.
-bool remove(const QString &path, QString *error);
+bool remove(const std::filesystem::path &path, std::string *error);
 
 } // namespace OutputFile

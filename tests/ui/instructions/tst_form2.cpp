@@ -139,8 +139,8 @@ private Q_SLOTS:
     void ticksAndClicksLeaveTheDisplayStateAlone()
     {
         const Harness h;
-        const QString sfzh = h.form->results().sfzh[10];
-        const QString zkzh = h.form->results().zkzh[10];
+        const QString sfzh = QStringView(h.form->results().sfzh[10]).toString();
+        const QString zkzh = QStringView(h.form->results().zkzh[10]).toString();
         QTest::keyClicks(h.form->findChild<QLineEdit *>(u"Text1(0)"_s), sfzh);
         QTest::keyClicks(h.form->findChild<QLineEdit *>(u"Text1(1)"_s), zkzh);
         QTest::mouseClick(h.form->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
@@ -150,7 +150,8 @@ private Q_SLOTS:
         h.clickInstructions();
         QVERIFY(!h.inInputState());
         QCOMPARE(h.form->findChild<QLineEdit *>(u"Text1(0)"_s)->text(), sfzh);
-        QCOMPARE(h.form->findChild<QLineEdit *>(u"Text1(2)"_s)->text(), h.form->results().xm[10]);
+        QCOMPARE(h.form->findChild<QLineEdit *>(u"Text1(2)"_s)->text(),
+            QStringView(h.form->results().xm[10]).toString());
     }
 
     void thePanelIsABorderlessUnownedToolWindow()
