@@ -53,9 +53,8 @@ void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
         }
         if (row.foreColor) {
             QPalette palette = control->palette();
-            palette.setColor(
-                QPalette::WindowText, QColor(row.foreColor->red, row.foreColor->green,
-                                          row.foreColor->blue));
+            palette.setColor(QPalette::WindowText,
+                QColor(row.foreColor->red, row.foreColor->green, row.foreColor->blue));
             control->setPalette(palette);
         }
         if (auto *button = qobject_cast<QPushButton *>(control)) {
@@ -71,8 +70,8 @@ void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
         }
         auto *label = window.findChild<QLabel *>(
             QLatin1StringView(row.labelledBy), Qt::FindDirectChildrenOnly);
-        auto *box = window.findChild<QWidget *>(
-            QLatin1StringView(row.name), Qt::FindDirectChildrenOnly);
+        auto *box
+            = window.findChild<QWidget *>(QLatin1StringView(row.name), Qt::FindDirectChildrenOnly);
         label->setBuddy(box);
         box->setAccessibleName(spokenName(label->text()));
     }

@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 void showPlainOkBox(QWidget *owner, const QString &prompt)
 {
-    QMessageBox box(
-        QMessageBox::NoIcon, QStringView(projectsettings::applicationTitle).toString(), prompt, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::NoIcon, QStringView(projectsettings::applicationTitle).toString(),
+        prompt, QMessageBox::Ok, owner);
     // Qt's own translation of "OK" would have to be read from a file at run time.
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);

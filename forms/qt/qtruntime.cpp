@@ -3,7 +3,7 @@
 #include "forms/qt/outergeometry.h"
 #include "forms/qt/qtwindow.h"
 
-QtRuntime::QtRuntime(Hooks runtimeHooks)
+QtRuntime::QtRuntime(QtRuntimeHooks runtimeHooks)
     : hooks(std::move(runtimeHooks))
 { }
 

@@ -12,16 +12,16 @@ class QWidget;
 // The forms runtime on Qt Widgets. The message box and the end of the program are hooks, so
 // that tests can watch both without blocking on a modal box or ending the test process; the
 // program keeps the defaults.
+struct QtRuntimeHooks
+{
+    std::function<void(QWidget *owner, const QString &prompt)> msgBox = showPlainOkBox;
+    std::function<void()> end = endProgram; // stops the program at once, panel included
+};
+
 class QtRuntime : public forms::Runtime
 {
 public:
-    struct Hooks
-    {
-        std::function<void(QWidget *owner, const QString &prompt)> msgBox = showPlainOkBox;
-        std::function<void()> end = endProgram; // stops the program at once, panel included
-    };
-
-    explicit QtRuntime(Hooks hooks = {});
+    explicit QtRuntime(QtRuntimeHooks hooks = {});
 
     std::unique_ptr<forms::Window> createWindow(
         const forms::WindowDesign &design, forms::Window *companion) override;
@@ -30,5 +30,5 @@ public:
     void end() override;
 
 private:
-    Hooks hooks;
+    QtRuntimeHooks hooks;
 };

@@ -77,8 +77,7 @@ QtWindow::QtWindow(const forms::WindowDesign &design)
     buildControls(*window, design.controls);
     for (const forms::ControlDesign &row : design.controls) {
         controls.try_emplace(std::string(row.name),
-            *window->findChild<QWidget *>(
-                QLatin1StringView(row.name), Qt::FindDirectChildrenOnly));
+            *window->findChild<QWidget *>(QLatin1StringView(row.name), Qt::FindDirectChildrenOnly));
     }
     focusFirstControl(*window, design.controls);
 

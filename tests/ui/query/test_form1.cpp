@@ -3,10 +3,9 @@
 #include "tests/forms/memoryruntime.h"
 #include "ui/query/form1.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 using memoryforms::MemoryRuntime;
@@ -68,13 +67,13 @@ struct Harness
     // The controls neither state touches.
     bool othersUntouched() const
     {
-        const char *names[] = {"Label1", "Label2", "Label5", "Label6", "Label7", "Label8",
-            "Command4"};
+        const char *names[]
+            = {"Label1", "Label2", "Label5", "Label6", "Label7", "Label8", "Command4"};
         return std::ranges::all_of(names, [this](const char *name) { return shown(name); });
     }
 };
 
-int findRecord(const ResultTable &table, const std::function<bool(std::size_t)> &matches)
+int findRecord(const std::function<bool(std::size_t)> &matches)
 {
     for (std::size_t i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
         if (matches(i)) {
@@ -94,9 +93,8 @@ TEST(Form1, loadLeavesTheInputStateWithEmptyBoxesAndAFullTable)
     for (int i = 0; i < 4; ++i) {
         EXPECT_TRUE(h.text(i).empty()) << i;
     }
-    for (const auto *column :
-        {&h.form->results().sfzh, &h.form->results().zkzh, &h.form->results().xm,
-            &h.form->results().cj}) {
+    for (const auto *column : {&h.form->results().sfzh, &h.form->results().zkzh,
+             &h.form->results().xm, &h.form->results().cj}) {
         EXPECT_TRUE(column->front().empty());
         EXPECT_TRUE(column->back().empty());
         EXPECT_TRUE(std::none_of(column->begin() + 1, column->end() - 1,
@@ -110,12 +108,12 @@ TEST(Form1, aHitShowsNameAndScoreExactlyAsStored)
 {
     const Harness probe;
     const ResultTable &table = probe.form->results();
-    const int records[] = {1, 1117,
-        findRecord(table, [&](std::size_t i) { return table.cj[i] == u"缺考"; }),
-        findRecord(table, [&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); }),
-        findRecord(table, [&](std::size_t i) { return table.cj[i].size() == 4; }),
-        findRecord(table,
-            [&](std::size_t i) { return table.cj[i].size() == 2 && table.cj[i] != u"缺考"; })};
+    const int records[]
+        = {1, 1117, findRecord([&](std::size_t i) { return table.cj[i] == u"缺考"; }),
+            findRecord([&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); }),
+            findRecord([&](std::size_t i) { return table.cj[i].size() == 4; }),
+            findRecord(
+                [&](std::size_t i) { return table.cj[i].size() == 2 && table.cj[i] != u"缺考"; })};
     for (const int record : records) {
         SCOPED_TRACE(record);
         ASSERT_GE(record, 1);
@@ -136,7 +134,7 @@ TEST(Form1, aMissSaysSoOverTheTypedNumbersThenEmptiesOnlyTheInputs)
 {
     const Harness probe;
     const ResultTable &table = probe.form->results();
-    const int x = findRecord(table, [&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); });
+    const int x = findRecord([&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); });
     std::u16string lowerX = probe.sfzh(x);
     lowerX.back() = u'x';
     std::u16string fullWidth = probe.sfzh(1);
