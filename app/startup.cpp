@@ -2,6 +2,7 @@
 
 #include "app/fontsubstitutes.h"
 #include "app/projectsettings.h"
+#include "app/qttranslations.h"
 #include "ui/query/form1.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ using namespace Qt::StringLiterals;
 std::unique_ptr<Form1> startProgram()
 {
     projectsettings::apply();
+    installQtTranslations();
     registerFontSubstitutes();
     QApplication::setWindowIcon(QIcon(u":/icons/merrowdale-results.png"_s));
     // Lets a Wayland compositor match the window with the installed desktop entry.
