@@ -1,6 +1,7 @@
 #include "ui/controldesign.h"
 
 #include "ui/captions.h"
+#include "ui/firstlinevalidator.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -27,6 +28,7 @@ QWidget *createControl(QWidget &window, const ControlDesign &row)
         auto *box = new QLineEdit(row.caption, &window);
         // A text box takes text of any length; Qt's default stops at 32767 characters.
         box->setMaxLength(std::numeric_limits<int>::max());
+        box->setValidator(new FirstLineValidator(*box));
         return box;
     }
     case ControlKind::CommandButton: {

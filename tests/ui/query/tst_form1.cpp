@@ -5,6 +5,7 @@
 #include "ui/query/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -193,6 +194,20 @@ private Q_SLOTS:
         // The score is shown exactly as stored, never padded or rounded.
         QCOMPARE(h.text1(3)->text(), h.form->results().cj[std::size_t(record)]);
         QCOMPARE(h.seen.ends, 0);
+    }
+
+    // Numbers copied from spreadsheet cells arrive with the cell's line break.
+    void aPastedPairWithLineBreaksIsFound()
+    {
+        const Harness h;
+        QGuiApplication::clipboard()->setText(h.sfzh(7) + u"\r\n"_s);
+        QTest::keyClick(h.text1(0), Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(h.zkzh(7) + u"\n"_s);
+        QTest::keyClick(h.text1(1), Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(h.button(3), Qt::LeftButton);
+
+        QVERIFY(h.seen.prompts.isEmpty());
+        QCOMPARE(h.text1(2)->text(), h.form->results().xm[7]);
     }
 
     void aMissSaysSoAndEmptiesOnlyTheInputs_data()
