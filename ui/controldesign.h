@@ -30,6 +30,7 @@ struct ControlDesign
 // Creates the designed controls as children of window, each at its rectangle with its caption,
 // font and colour, and chains the Tab key through them in rising tab index. Labels draw from
 // their top-left corner and wrap within their width, as they do on the design's home platform;
-// text boxes take text of any length, and pasted or dropped text up to its first line break;
-// buttons are announced by their captions, not by the lines they are wrapped into.
+// text boxes take text of any length, and pasted or dropped text up to its first line break,
+// and draw characters their face lacks from another face; buttons are announced by their
+// captions, not by the lines they are wrapped into.
 void buildControls(QWidget &window, std::span<const ControlDesign> rows);
