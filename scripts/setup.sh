@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
+    clang-format                                         # the repository's .clang-format
     qt6-base-dev libgl-dev                               # Qt 6 Widgets
     libbenchmark-dev hyperfine time                      # bench/
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
