@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds the Debian package from a configured and built tree and checks what it holds: the
-# control fields (name, version, Depends with Qt and the two Chinese fonts), exactly the files
-# the program installs and nothing else, and, unpacked into a scratch root, that the desktop
-# entry, its icon, its program and the metainfo find one another and still validate.
+# control fields (name, version, Depends with Qt, the two Chinese fonts and Qt's translations),
+# exactly the files the program installs and nothing else, and, unpacked into a scratch root,
+# that the desktop entry, its icon, its program and the metainfo find one another and still
+# validate.
 #
 #   sh packaging/check-deb.sh <build dir> [<scratch dir>]
 #
@@ -44,7 +45,7 @@ field() {
 [ "$(field Package)" = merrowdale-results ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)'"
 depends=$(field Depends)
-for package in libqt6widgets6 fonts-arphic-uming fonts-wqy-zenhei; do
+for package in libqt6widgets6 fonts-arphic-uming fonts-wqy-zenhei qt6-translations-l10n; do
     # Match whole package names in the comma-separated list, with or without a version.
     echo ", $depends," | grep -Eq ", *$package( *\([^)]*\))? *," ||
         fail "Depends lacks $package: $depends"

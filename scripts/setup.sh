@@ -5,10 +5,12 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
+    clang-format                                         # the repository's .clang-format
     qt6-base-dev libgl-dev                               # Qt 6 Widgets
     libbenchmark-dev hyperfine time                      # bench/
     googletest                                           # tests of the core and the tools
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
+    qt6-translations-l10n                                # Qt's own texts in Chinese
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots
     desktop-file-utils appstream dpkg-dev                # packaging checks and the .deb
     python3                                              # bench/startup.sh's summary

@@ -2,6 +2,7 @@
 
 #include "app/projectsettings.h"
 #include "forms/qt/fontsubstitutes.h"
+#include "forms/qt/qttranslations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,7 @@ void prepareApplication()
     QCoreApplication::setApplicationVersion(QLatin1StringView(projectsettings::version));
     QLocale::setDefault(
         QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
+    installQtTranslations();
     registerFontSubstitutes();
     QApplication::setWindowIcon(QIcon(u":/icons/merrowdale-results.png"_s));
     QGuiApplication::setDesktopFileName(u"org.merrowdale.ExamResults"_s);

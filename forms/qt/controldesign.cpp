@@ -2,6 +2,7 @@
 
 #include "forms/qt/captions.h"
 #include "forms/qt/designfont.h"
+#include "forms/qt/firstlinevalidator.h"
 #include "forms/qt/twips.h"
 
 #include <QLabel>
@@ -27,6 +28,15 @@ QWidget *createControl(QWidget &window, const forms::ControlDesign &row)
         auto *box = new QLineEdit(caption, &window);
         // A text box takes text of any length; Qt's default stops at 32767 characters.
         box->setMaxLength(std::numeric_limits<int>::max());
+        box->setValidator(new FirstLineValidator(*box));
+        // A name may use a character the design face lacks; the box then draws it from another
+        // face instead of as an empty box.
+        QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+            const QFont covering = fontCovering(box->font(), text);
+            if (covering != box->font()) {
+                box->setFont(covering);
+            }
+        });
         return box;
     }
     case forms::ControlKind::CommandButton: {

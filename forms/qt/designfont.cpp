@@ -4,9 +4,12 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -47,4 +50,23 @@ QFont designFont(const forms::FontDesign &design)
     // megabytes of the font file and a good part of start-up time.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+QFont fontCovering(const QFont &font, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const QList<uint> characters = text.toUcs4();
+    if (std::ranges::all_of(characters, [&metrics](uint c) { return metrics.inFontUcs4(c); })) {
+        return font;
+    }
+    // Qt takes a glyph from a further family only while fonts merge; the merged font asks
+    // fontconfig once for its fallbacks and opens the Hei face's file for the first missing
+    // glyph, a cost paid only for text that needs it.
+    QFont covering = font;
+    const std::optional<QString> hei = installedFace(u"黑体"_s);
+    if (hei && *hei != font.family()) {
+        covering.setFamilies({font.family(), *hei});
+    }
+    covering.setStyleStrategy(QFont::PreferDefault);
+    return covering;
 }

@@ -12,7 +12,7 @@ void showPlainOkBox(QWidget *owner, const QString &prompt)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringView(projectsettings::applicationTitle).toString(),
         prompt, QMessageBox::Ok, owner);
-    // Qt's own translation of "OK" would have to be read from a file at run time.
+    // The designed caption, which does not depend on Qt's translations being installed.
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);
     ok->setIcon(QIcon());

@@ -5,12 +5,16 @@
 #include "ui/query/form1.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
 #include <QScreen>
 #include <QTest>
+#include <QTextLayout>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -199,6 +203,62 @@ private Q_SLOTS:
         // The score is shown exactly as stored, never padded or rounded.
         QCOMPARE(h.text1(3)->text(), text(h.form->results().cj, record));
         QCOMPARE(h.seen.ends, 0);
+    }
+
+    // Numbers copied from spreadsheet cells arrive with the cell's line break.
+    void aPastedPairWithLineBreaksIsFound()
+    {
+        const Harness h;
+        QGuiApplication::clipboard()->setText(h.sfzh(7) + u"\r\n"_s);
+        QTest::keyClick(h.text1(0), Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(h.zkzh(7) + u"\n"_s);
+        QTest::keyClick(h.text1(1), Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(h.button(3), Qt::LeftButton);
+
+        QVERIFY(h.seen.prompts.isEmpty());
+        QCOMPARE(h.text1(2)->text(), h.form->results().xm[7]);
+    }
+
+    // A name may use ideographs that the Song face lacks; each must still be drawn, from a face
+    // that has it, rather than as an empty box.
+    void theNameBoxDrawsCharactersTheSongFaceLacks()
+    {
+        const Harness h;
+        const QFont boxFont = h.text1(2)->font();
+        QFont songOnly(boxFont.family());
+        songOnly.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont song = QRawFont::fromFont(songOnly);
+        QString name = u"王"_s;
+        for (char32_t c = 0x4E00; c <= 0x9FA5 && name.size() < 3; ++c) {
+            if (!song.supportsCharacter(c)) {
+                name += QChar(c);
+            }
+        }
+        QCOMPARE(name.size(), 3);
+        h.text1(2)->setText(name);
+
+        const QFont drawnFont = h.text1(2)->font();
+        QTextLayout layout(h.text1(2)->text(), drawnFont);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        for (int i = 0; i < name.size(); ++i) {
+            const QList<QGlyphRun> runs = layout.glyphRuns(i, 1);
+            QCOMPARE(runs.size(), 1);
+            const QRawFont drawnFrom = runs.first().rawFont();
+            QVERIFY2(drawnFrom.supportsCharacter(name[i]), qPrintable(drawnFrom.familyName()));
+            QVERIFY(!runs.first().glyphIndexes().contains(0));
+            // The Song face keeps what it has; the rest comes from the installed Hei face.
+            const QString face = i == 0 ? boxFont.family() : drawnFont.families().value(1);
+            QCOMPARE(drawnFrom.familyName(), face);
+        }
+        QVERIFY(isFace(QFont(drawnFont.families().value(1)), u"黑体"_s));
+        QCOMPARE(drawnFont.pixelSize(), boxFont.pixelSize());
+
+        // A name the Song face covers needs no second face, nor what looking for one costs.
+        const Harness other;
+        other.text1(2)->setText(other.form->results().xm[1]);
+        QCOMPARE(other.text1(2)->font(), boxFont);
     }
 
     void aMissSaysSoAndEmptiesOnlyTheInputs_data()

@@ -8,7 +8,9 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +36,32 @@ private Q_SLOTS:
         const QImage icon = form->windowIcon().pixmap(48, 48).toImage();
         QCOMPARE(icon.size(), QSize(48, 48));
         QVERIFY(icon.hasAlphaChannel());
+    }
+
+    // Qt builds the menu itself, from its own catalogue; ctest runs this under several desktop
+    // locales.
+    void textBoxMenuIsChinese()
+    {
+        const auto form = startProgram();
+        auto *box = form->findChild<QLineEdit *>(u"Text1(0)"_s);
+        QContextMenuEvent click(
+            QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &click);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+
+        QStringList texts;
+        for (const QAction *action : menu->actions()) {
+            if (!action->isSeparator()) {
+                texts.append(action->text());
+            }
+        }
+        menu->close();
+        // The shortcut after the tab and the mnemonic in brackets are Latin in every language.
+        texts.replaceInStrings(QRegularExpression(u"(\\(&.\\))?(\t.*)?$"_s), QString());
+        QCOMPARE(texts,
+            QStringList(
+                {u"撤消"_s, u"重做"_s, u"剪切"_s, u"复制"_s, u"粘贴"_s, u"删除"_s, u"全选"_s}));
     }
 
     void platformChoice_data()
