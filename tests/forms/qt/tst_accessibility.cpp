@@ -1,9 +1,8 @@
 // What a screen reader finds in the two windows and the message box: every text box named by
 // its row's caption, every button by its caption, the instructions readable as text.
-#include "app/fontsubstitutes.h"
-#include "tests/ui/messageboxwatch.h"
-#include "ui/instructions/form2.h"
-#include "ui/query/form1.h"
+#include "forms/qt/fontsubstitutes.h"
+#include "tests/forms/qt/messageboxwatch.h"
+#include "tests/forms/qt/qtprogram.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,14 +23,6 @@ QAccessibleInterface *accessible(QObject *object)
         qFatal("no accessible interface for %s", qPrintable(object->objectName()));
     }
     return interface;
-}
-
-Form1Hooks silentHooks()
-{
-    Form1Hooks hooks;
-    hooks.msgBox = [](QWidget *, const QString &) {};
-    hooks.end = [] {};
-    return hooks;
 }
 
 } // namespace
@@ -58,15 +49,12 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, name);
         QFETCH(QString, label);
-        Form1 form(silentHooks());
-        form.Form_Load();
-        form.show();
-
-        auto *box = form.findChild<QLineEdit *>(u"Text1(%1)"_s.arg(index));
+        const QtProgram program;
+        auto *box = program.control<QLineEdit>(u"Text1(%1)"_s.arg(index));
         QAccessibleInterface *interface = accessible(box);
         QCOMPARE(interface->role(), QAccessible::EditableText);
         QCOMPARE(interface->text(QAccessible::Name), name);
-        QCOMPARE(form.findChild<QLabel *>(label)->buddy(), box);
+        QCOMPARE(program.control<QLabel>(label)->buddy(), box);
     }
 
     void buttonsAreNamedByTheirCaptions_data()
@@ -82,20 +70,19 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, name);
-        Form1 form(silentHooks());
-        QAccessibleInterface *interface = accessible(form.findChild<QPushButton *>(button));
+        const QtProgram program;
+        QAccessibleInterface *interface = accessible(program.control<QPushButton>(button));
         QCOMPARE(interface->role(), QAccessible::Button);
         QCOMPARE(interface->text(QAccessible::Name), name);
     }
 
     void theWindowsAreNamedAndTheInstructionsReadable()
     {
-        Form1 form(silentHooks());
-        form.Form_Load();
-        QCOMPARE(accessible(&form)->text(QAccessible::Name),
+        const QtProgram program;
+        QCOMPARE(accessible(&program.window())->text(QAccessible::Name),
             u"2020年Merrowdale公开招聘员额制工作人员笔试成绩查询软件"_s);
 
-        Form2 &panel = form.instructions().form2();
+        QWidget &panel = program.loadPanel();
         QCOMPARE(accessible(&panel)->text(QAccessible::Name), u"软件使用说明"_s);
         QAccessibleInterface *text = accessible(panel.findChild<QLabel *>(u"Label1"_s));
         QCOMPARE(text->role(), QAccessible::StaticText);
@@ -104,19 +91,14 @@ private Q_SLOTS:
 
     void theMessageBoxReadsItsPrompt()
     {
-        Form1Hooks hooks;
-        hooks.end = [] {};
-        Form1 form(std::move(hooks));
-        form.Form_Load();
-        form.show();
-
+        const QtProgram program(QtProgram::MessageBoxes::real);
         QString name;
         QString description;
         const MessageBoxWatch watch([&](QMessageBox &box) {
             name = accessible(&box)->text(QAccessible::Name);
             description = accessible(&box)->text(QAccessible::Description);
         });
-        QTest::mouseClick(form.findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        QTest::mouseClick(program.control<QPushButton>(u"Command3"_s), Qt::LeftButton);
 
         QCOMPARE(name, u"工程1"_s);
         QCOMPARE(description, u"身份证号或准考证号错误，请重新输入！"_s);

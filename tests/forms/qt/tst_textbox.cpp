@@ -1,6 +1,6 @@
 // A designed text box as the user fills it: pasted and dropped text is taken up to its first
 // line break, through every way a user pastes; text the program sets is kept whole.
-#include "ui/controldesign.h"
+#include "forms/qt/controldesign.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,8 +27,8 @@ struct Box
 
     Box()
     {
-        const ControlDesign row {ControlKind::TextBox, u"Text1(0)"_s, QString(), 0, 0, 3000, 495,
-            std::nullopt, std::nullopt, 0};
+        const forms::ControlDesign row {
+            forms::ControlKind::TextBox, "Text1(0)", {}, 0, 0, 3000, 495, {}, {}, 0};
         buildControls(*window, std::span(&row, 1));
         edit = window->findChild<QLineEdit *>(u"Text1(0)"_s);
         window->show();

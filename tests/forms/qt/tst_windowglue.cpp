@@ -1,15 +1,16 @@
-// The glue between the window designs and Qt: twips, font sizes, centring arithmetic, caption
-// wrapping and outer window geometry.
-#include "app/fontsubstitutes.h"
-#include "ui/captions.h"
-#include "ui/designfont.h"
-#include "ui/outergeometry.h"
-#include "ui/twips.h"
+// The glue between the window designs and Qt: twips, font sizes, design faces, caption
+// wrapping, spoken names and outer window geometry.
+#include "forms/qt/captions.h"
+#include "forms/qt/designfont.h"
+#include "forms/qt/fontsubstitutes.h"
+#include "forms/qt/outergeometry.h"
+#include "forms/qt/twips.h"
 
 #include <QFont>
 #include <QFontInfo>
 #include <QTest>
 #include <QWidget>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -54,27 +55,6 @@ private Q_SLOTS:
         QCOMPARE(twips::fontPixels(points), pixels);
     }
 
-    void centring_data()
-    {
-        QTest::addColumn<float>("screenStart");
-        QTest::addColumn<float>("screenExtent");
-        QTest::addColumn<float>("windowExtent");
-        QTest::addColumn<float>("start");
-        QTest::newRow("even difference") << 0.f << 28800.f << 9120.f << 9840.f;
-        QTest::newRow("odd difference keeps the half twip") << 0.f << 28800.f << 9135.f << 9832.5f;
-        QTest::newRow("second screen's origin") << 19200.f << 28800.f << 9120.f << 29040.f;
-        QTest::newRow("window larger than the screen") << 0.f << 9000.f << 9120.f << -60.f;
-        QTest::newRow("window larger by an odd amount") << 0.f << 9000.f << 9135.f << -67.5f;
-    }
-    void centring()
-    {
-        QFETCH(float, screenStart);
-        QFETCH(float, screenExtent);
-        QFETCH(float, windowExtent);
-        QFETCH(float, start);
-        QCOMPARE(centredStart(screenStart, screenExtent, windowExtent), start);
-    }
-
     void designFontsAreRenderedInTheFaceAskedFor_data()
     {
         QTest::addColumn<QString>("face");
@@ -84,7 +64,8 @@ private Q_SLOTS:
     void designFontsAreRenderedInTheFaceAskedFor()
     {
         QFETCH(QString, face);
-        const QFont font = designFont({face, 18, false});
+        const std::u16string designed = face.toStdU16String();
+        const QFont font = designFont({designed, 18, false});
         // Qt draws with the very face the font names: an installed one, not a fallback.
         QCOMPARE(QFontInfo(font).family(), font.family());
         QVERIFY((QStringList {face} + QFont::substitutes(face))
@@ -94,7 +75,7 @@ private Q_SLOTS:
 
     void captionWrapping()
     {
-        const QFont font = designFont({u"宋体"_s, 12, false});
+        const QFont font = designFont({u"宋体", 12, false});
         // Narrower than two characters: one character a line, read top to bottom.
         QCOMPARE(wrapCaption(u"软件使用说明"_s, font, 25), u"软\n件\n使\n用\n说\n明"_s);
         // Wide enough: the caption stays on one line, its spaces kept.
@@ -105,11 +86,11 @@ private Q_SLOTS:
 
     void aFaceWithNothingToStandInLeavesTheChoiceToQt()
     {
-        const QFont font = designFont({u"No Such Face 1117"_s, 12, true});
+        const QFont font = designFont({u"No Such Face 1117", 12, true});
         QCOMPARE(font.family(), u"No Such Face 1117"_s);
         // Qt may then fall back to any face that has the characters, rather than draw boxes.
         QVERIFY(!(font.styleStrategy() & QFont::NoFontMerging));
-        QVERIFY(designFont({u"宋体"_s, 12, false}).styleStrategy() & QFont::NoFontMerging);
+        QVERIFY(designFont({u"宋体", 12, false}).styleStrategy() & QFont::NoFontMerging);
     }
 
     void spokenNames_data()
