@@ -1,7 +1,10 @@
 // End, as the program itself takes it: closing the query window with the instructions panel
 // shown stops the event loop, leaves no window on the screen, and no tick runs afterwards. It
 // has a process of its own because End stays in force once taken.
-#include "app/fontsubstitutes.h"
+#include "app/startup.h"
+#include "forms/qt/application.h"
+#include "forms/qt/qtruntime.h"
+#include "forms/qt/qtwindow.h"
 #include "ui/instructions/form2.h"
 #include "ui/query/form1.h"
 
@@ -20,13 +23,16 @@ class TestEndProgram : public QObject
 private Q_SLOTS:
     void closingTheWindowEndsEverything()
     {
-        registerFontSubstitutes();
-        Form1 form; // the program's own hooks: the real End
-        form.Form_Load();
-        form.show();
+        // The program's own start-up on the runtime's own hooks: the real End.
+        prepareApplication();
+        QtRuntime runtime;
+        const auto form1 = startProgram(runtime);
+        QWidget &form = static_cast<QtWindow &>(form1->window()).widget();
         QTest::mouseClick(form.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
-        Form2 *panel = form.instructions().loadedForm2();
-        QVERIFY(panel && panel->isVisible());
+        Form2 *loaded = form1->instructions().loadedForm2();
+        QVERIFY(loaded);
+        QWidget &panel = static_cast<QtWindow &>(loaded->window()).widget();
+        QVERIFY(panel.isVisible());
         QSignalSpy ticks(form.findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
         QVERIFY(ticks.wait());
 
@@ -35,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(loop.exec(), 0);
 
         QVERIFY(!form.isVisible());
-        QVERIFY(!panel->isVisible());
+        QVERIFY(!panel.isVisible());
         ticks.clear();
         QTest::qWait(300);
         QCOMPARE(ticks.count(), 0);

@@ -1,8 +1,7 @@
 // The query window and the panel at a high-DPI scale factor (run once per factor, set through
 // QT_SCALE_FACTOR): the layout keeps its proportions and every text stays inside its control.
-#include "app/fontsubstitutes.h"
-#include "ui/instructions/form2.h"
-#include "ui/query/form1.h"
+#include "forms/qt/fontsubstitutes.h"
+#include "tests/forms/qt/qtprogram.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -40,11 +39,8 @@ private Q_SLOTS:
     void layoutKeepsItsProportionsAndTextFits()
     {
         const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble();
-        Form1Hooks hooks;
-        hooks.end = [] {};
-        Form1 form(std::move(hooks));
-        form.Form_Load();
-        form.show();
+        const QtProgram program;
+        QWidget &form = program.window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.devicePixelRatioF(), scale);
         // Drawn at the scale, not drawn small and enlarged.
@@ -74,8 +70,7 @@ private Q_SLOTS:
         const auto *box = form.findChild<QLineEdit *>(u"Text1(0)"_s);
         QVERIFY(textExtent(box->font(), u"11010119900101123X"_s).width() < box->width() - 8);
 
-        Form2 &panel = form.instructions().form2();
-        const auto *instructions = panel.findChild<QLabel *>(u"Label1"_s);
+        const auto *instructions = program.loadPanel().findChild<QLabel *>(u"Label1"_s);
         QVERIFY(instructions->heightForWidth(instructions->width()) <= instructions->height());
     }
 };

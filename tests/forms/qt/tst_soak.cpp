@@ -1,9 +1,8 @@
 // Long use: thousands of lookups through clicks and tens of thousands of timer ticks with
 // window moves and panel toggles, checking that nothing drifts: display state, geometry, the
 // number of windows and the process's memory.
-#include "app/fontsubstitutes.h"
-#include "ui/instructions/form2.h"
-#include "ui/query/form1.h"
+#include "forms/qt/fontsubstitutes.h"
+#include "tests/forms/qt/qtprogram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,24 +37,19 @@ private Q_SLOTS:
 
     void lookupsAndTicksDoNotDrift()
     {
-        int misses = 0;
-        Form1Hooks hooks;
-        // Stands for the user pressing OK at once.
-        hooks.msgBox = [&misses](QWidget *, const QString &) { ++misses; };
-        hooks.end = [] { QFAIL("nothing here ends the program"); };
-        Form1 form(std::move(hooks));
-        form.Form_Load();
-        form.show();
+        // A recorded message box stands for the user pressing OK at once.
+        const QtProgram program;
+        QWidget &form = program.window();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-        auto *sfzh = form.findChild<QLineEdit *>(u"Text1(0)"_s);
-        auto *zkzh = form.findChild<QLineEdit *>(u"Text1(1)"_s);
-        auto *name = form.findChild<QLineEdit *>(u"Text1(2)"_s);
-        auto *confirm = form.findChild<QPushButton *>(u"Command3"_s);
-        auto *again = form.findChild<QPushButton *>(u"Command1"_s);
-        auto *instructions = form.findChild<QPushButton *>(u"Command4"_s);
-        const ResultTable &table = form.results();
-        Form2Dock &dock = form.instructions();
+        auto *sfzh = program.control<QLineEdit>(u"Text1(0)"_s);
+        auto *zkzh = program.control<QLineEdit>(u"Text1(1)"_s);
+        auto *name = program.control<QLineEdit>(u"Text1(2)"_s);
+        auto *confirm = program.control<QPushButton>(u"Command3"_s);
+        auto *again = program.control<QPushButton>(u"Command1"_s);
+        auto *instructions = program.control<QPushButton>(u"Command4"_s);
+        const ResultTable &table = program.results();
+        Form2Dock &dock = program.form1().instructions();
         dock.Timer1_Timer();
         const qsizetype windows = QApplication::topLevelWidgets().size();
 
@@ -79,7 +73,7 @@ private Q_SLOTS:
             // Between clicks a user's event loop paints and tidies up.
             QCoreApplication::processEvents();
         }
-        QCOMPARE(misses, cycles);
+        QCOMPARE(program.prompts.size(), cycles);
 
         const QPoint start = form.pos();
         constexpr int ticks = 20000;
@@ -100,12 +94,13 @@ private Q_SLOTS:
 
         QCOMPARE(form.pos(), start);
         const QRect query = form.frameGeometry();
-        const QRect panel = dock.loadedForm2()->frameGeometry();
+        const QRect panel = program.panel()->frameGeometry();
         QCOMPARE(panel.topLeft(), QPoint(query.right() + 1, query.top()));
         QCOMPARE(panel.height(), query.height());
-        QCOMPARE(dock.loadedForm2()->isVisible(), false); // toggled an even number of times
+        QCOMPARE(program.panel()->isVisible(), false); // toggled an even number of times
         QVERIFY(confirm->isVisible() && name->isHidden());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QCOMPARE(program.ends, 0);
 
         // AddressSanitizer holds freed memory back, so there LeakSanitizer checks for leaks.
 #if !defined(__SANITIZE_ADDRESS__)
