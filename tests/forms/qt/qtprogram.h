@@ -60,9 +60,8 @@ public:
         return found;
     }
 
-    // What the message boxes would have shown, over which window, and how often End was taken.
+    // What the message boxes would have shown, and how often End was taken.
     QList<QString> prompts;
-    QList<QWidget *> owners;
     int ends = 0;
 
 private:
@@ -70,10 +69,7 @@ private:
     {
         QtRuntimeHooks hooks;
         if (boxes == MessageBoxes::recorded) {
-            hooks.msgBox = [this](QWidget *owner, const QString &prompt) {
-                owners.append(owner);
-                prompts.append(prompt);
-            };
+            hooks.msgBox = [this](QWidget *, const QString &prompt) { prompts.append(prompt); };
         }
         hooks.end = [this] { ++ends; };
         return hooks;
