@@ -7,7 +7,8 @@ packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
     qt6-base-dev libgl-dev                               # Qt 6 Widgets
     libbenchmark-dev hyperfine time                      # bench/
-    googletest                                           # tests of the core and the tools
+    googletest libgtest-dev                              # tests of the core and the tools
+    clang-14 libfuzzer-14-dev                            # scripts/fuzz.sh
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots
     desktop-file-utils appstream dpkg-dev                # packaging checks and the .deb
