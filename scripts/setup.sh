@@ -8,7 +8,8 @@ packages=(
     clang-format                                         # the repository's .clang-format
     qt6-base-dev libgl-dev                               # Qt 6 Widgets
     libbenchmark-dev hyperfine time                      # bench/
-    googletest                                           # tests of the core and the tools
+    googletest libgtest-dev                              # tests of the core and the tools
+    clang-14 libfuzzer-14-dev                            # scripts/fuzz.sh
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     qt6-translations-l10n                                # Qt's own texts in Chinese
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots

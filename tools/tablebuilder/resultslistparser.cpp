@@ -4,7 +4,7 @@
 #include "utf8.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 namespace {
 
@@ -60,11 +60,11 @@ public:
 private:
     std::u32string checkedField(std::string_view bytes, int lineNumber, const char *field);
     void checkValue(std::string_view field, const std::u32string &value, int lineNumber);
-    void checkUnique(std::map<std::u32string, int> &seen, std::string_view field,
+    void checkUnique(std::unordered_map<std::u32string, int> &seen, std::string_view field,
         const std::u32string &value, int lineNumber, const char *what);
 
-    std::map<std::u32string, int> sfzhLines;
-    std::map<std::u32string, int> zkzhLines;
+    std::unordered_map<std::u32string, int> sfzhLines;
+    std::unordered_map<std::u32string, int> zkzhLines;
 };
 
 void Parser::parseHeader(std::string_view line)
@@ -133,7 +133,7 @@ void Parser::checkValue(std::string_view field, const std::u32string &value, int
     }
 }
 
-void Parser::checkUnique(std::map<std::u32string, int> &seen, std::string_view field,
+void Parser::checkUnique(std::unordered_map<std::u32string, int> &seen, std::string_view field,
     const std::u32string &value, int lineNumber, const char *what)
 {
     const auto [earlier, inserted] = seen.emplace(value, lineNumber);

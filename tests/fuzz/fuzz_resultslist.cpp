@@ -1,0 +1,113 @@
+// libFuzzer target for the table builder's parser, which reads a results list typed or exported
+// by hand. Beyond not crashing, every input must come out one of two ways:
+// - accepted: then it is exactly the header and 1117 lines of four valid, unique fields, and
+//   writing the records back gives the input again;
+// - rejected: with problems in line order, each naming a line the input has, a known field or
+//   none, and a one-line UTF-8 rule.
+// Run: scripts/fuzz.sh [seconds]
+
+#include "tools/common/idcardcheck.h"
+#include "tools/tablebuilder/resultslistparser.h"
+#include "tools/tablebuilder/utf8.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace {
+
+void require(bool holds, const char *property)
+{
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", property);
+        std::abort();
+    }
+}
+
+// Lines as a text editor counts them: a final line feed ends the last line, and an empty file
+// has one empty line.
+int lineCount(std::string_view contents)
+{
+    const auto feeds = static_cast<int>(std::count(contents.begin(), contents.end(), '\n'));
+    return contents.empty() || contents.back() == '\n' ? std::max(feeds, 1) : feeds + 1;
+}
+
+bool digits(std::u32string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char32_t c) { return c >= U'0' && c <= U'9'; });
+}
+
+bool validScore(std::u32string_view score)
+{
+    if (score == U"缺考") {
+        return true;
+    }
+    // 10 to 99, then nothing, or a point and one digit other than 0, or two digits not ending in 0.
+    const bool whole = score.size() >= 2 && digits(score.substr(0, 2)) && score[0] != U'0';
+    if (!whole || score.size() == 2) {
+        return whole;
+    }
+    const std::u32string_view fraction = score.substr(2);
+    return fraction.size() >= 2 && fraction.size() <= 3 && fraction[0] == U'.'
+        && digits(fraction.substr(1)) && fraction.back() != U'0';
+}
+
+void checkAccepted(std::string_view contents, const ParsedResultsList &parsed)
+{
+    require(parsed.records.size() == std::size_t(resultsListRecordCount), "1117 records");
+    std::unordered_set<std::u32string> ids;
+    std::unordered_set<std::u32string> tickets;
+    std::string written = "sfzh\tzkzh\txm\tcj";
+    for (const ResultRecord &record : parsed.records) {
+        require(record.sfzh.size() == 18 && digits(record.sfzh.substr(0, 17))
+                && static_cast<char32_t>(idCardCheckCharacter(std::u32string_view(record.sfzh)))
+                    == record.sfzh[17],
+            "an ID-card number of 17 digits and its check character");
+        require(record.zkzh.size() == 11 && digits(record.zkzh), "an 11-digit ticket number");
+        require(record.xm.size() >= 2 && record.xm.size() <= 4
+                && std::all_of(record.xm.begin(), record.xm.end(),
+                    [](char32_t c) { return c >= 0x4E00 && c <= 0x9FA5; }),
+            "a name of 2 to 4 characters from U+4E00 to U+9FA5");
+        require(validScore(record.cj), "a score in shortest form or \"缺考\"");
+        require(ids.insert(record.sfzh).second, "unique ID-card numbers");
+        require(tickets.insert(record.zkzh).second, "unique ticket numbers");
+        written += '\n' + Utf8::encode(record.sfzh) + '\t' + Utf8::encode(record.zkzh) + '\t'
+            + Utf8::encode(record.xm) + '\t' + Utf8::encode(record.cj);
+    }
+    require(contents == written || contents == written + '\n', "the records are the input");
+}
+
+void checkRejected(std::string_view contents, const ParsedResultsList &parsed)
+{
+    const int lines = lineCount(contents);
+    int previous = 1;
+    for (const ListProblem &problem : parsed.problems) {
+        require(problem.line >= previous && problem.line <= lines,
+            "problems in line order, on lines the input has");
+        previous = problem.line;
+        require(problem.field.empty() || problem.field == "sfzh" || problem.field == "zkzh"
+                || problem.field == "xm" || problem.field == "cj",
+            "a known field or none");
+        require(!problem.rule.empty() && Utf8::decode(problem.rule).has_value()
+                && problem.rule.find_first_of("\r\n") == std::string::npos,
+            "a rule that is one line of UTF-8");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view contents(reinterpret_cast<const char *>(data), size);
+    const ParsedResultsList parsed = parseResultsList(contents);
+    if (parsed.problems.empty()) {
+        checkAccepted(contents, parsed);
+    } else {
+        checkRejected(contents, parsed);
+    }
+    return 0;
+}
