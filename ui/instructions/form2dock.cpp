@@ -2,6 +2,9 @@
 
 #include "ui/instructions/form2.h"
 #include "ui/outergeometry.h"
+#include "ui/x11stacking.h"
+
+#include <QWidget>
 
 Form2Dock::Form2Dock(QWidget &query)
     : queryWindow(query)
@@ -23,12 +26,16 @@ void Form2Dock::Timer1_Timer()
     OuterGeometry docked(form2());
     docked.setLeft(query.width() + query.left());
     docked.setTop(query.top());
+    // The window manager tells us nothing when it restacks the query window, so each tick puts
+    // the panel back just above it.
+    x11stacking::stackJustAbove(*panel, queryWindow);
 }
 
 void Form2Dock::Command4_Click()
 {
     Form2 &instructions = form2();
     instructions.setVisible(!instructions.isVisible());
+    x11stacking::stackJustAbove(instructions, queryWindow);
 }
 
 void Form2Dock::queryFrameChanged()

@@ -9,7 +9,8 @@ class QWidget;
 // Its two handlers are the query window's: the tick of its 50 ms timer and the click on its
 // narrow "软件使用说明" button. Neither touches what the query window shows. The panel does not
 // exist until something first refers to it, normally the first tick; that reference creates it
-// hidden. Docking is done by polling alone: the tick moves the panel but never resizes it.
+// hidden. Docking is done by polling alone: the tick moves the panel but never resizes it, and
+// keeps a shown panel stacked just above the query window.
 class Form2Dock
 {
 public:
