@@ -1,7 +1,8 @@
 // The windows on a real X11 desktop with openbox, judged by what the X server shows: the framed
 // query window ends up centred; the panel sits flush against its outer right edge wherever that
-// is, off the screen included, follows it within two ticks, is stacked just above it, keeps its
-// size and is listed by no taskbar. Run under with-desktop.sh.
+// is, off the screen included, follows it within two ticks, is stacked just above it, goes and
+// comes back with it when it is minimised, keeps its size and is listed by no taskbar. Run under
+// with-desktop.sh.
 #include "app/fontsubstitutes.h"
 #include "tests/x11/xserver.h"
 #include "ui/instructions/form2.h"
@@ -219,6 +220,33 @@ private Q_SLOTS:
         form->activateWindow();
         QTRY_VERIFY(stackIndex(*form) > stackIndex(other));
         QTRY_VERIFY(justAbove(panel, *form));
+    }
+
+    void aMinimisedQueryWindowTakesThePanelAlong()
+    {
+        const auto form = queryWindowWithPanel();
+        Form2 &panel = panelOf(*form);
+        runXdotool({u"windowminimize"_s, idOf(*form)});
+        QTRY_VERIFY(form->isMinimized());
+        QTRY_VERIFY(!xserver::viewable(panel));
+        runXdotool({u"windowactivate"_s, idOf(*form)});
+        QTRY_VERIFY(!form->isMinimized());
+        QTRY_VERIFY(docked(*form));
+        QTRY_VERIFY(justAbove(panel, *form));
+
+        // Shown again, the button still hides it; hidden, it stays hidden through the next
+        // minimise and restore.
+        clickInstructions(*form);
+        QTRY_VERIFY(!xserver::viewable(panel));
+        runXdotool({u"windowminimize"_s, idOf(*form)});
+        QTRY_VERIFY(form->isMinimized());
+        runXdotool({u"windowactivate"_s, idOf(*form)});
+        QTRY_VERIFY(!form->isMinimized());
+        QTRY_VERIFY(xserver::viewable(*form));
+        QTest::qWait(200);
+        QVERIFY(!xserver::viewable(panel));
+        clickInstructions(*form);
+        QTRY_VERIFY(docked(*form));
     }
 
     // openbox resizes a window dragged with Alt and the right mouse button.

@@ -44,3 +44,22 @@ void Form2Dock::queryFrameChanged()
         panel->takeSizeFromQueryWindow();
     }
 }
+
+// The panel has no taskbar button: left on the desktop beside a minimised query window, it could
+// be neither hidden nor reached.
+void Form2Dock::queryWindowStateChanged()
+{
+    if (!panel) {
+        return;
+    }
+    if (queryWindow.isMinimized()) {
+        if (panel->isVisible()) {
+            hiddenWithQueryWindow = true;
+            panel->setVisible(false);
+        }
+    } else if (hiddenWithQueryWindow) {
+        hiddenWithQueryWindow = false;
+        panel->setVisible(true);
+        x11stacking::stackJustAbove(*panel, queryWindow);
+    }
+}

@@ -10,7 +10,8 @@ class QWidget;
 // narrow "软件使用说明" button. Neither touches what the query window shows. The panel does not
 // exist until something first refers to it, normally the first tick; that reference creates it
 // hidden. Docking is done by polling alone: the tick moves the panel but never resizes it, and
-// keeps a shown panel stacked just above the query window.
+// keeps a shown panel stacked just above the query window. The panel goes when the query window
+// is minimised and comes back with it if it was shown.
 class Form2Dock
 {
 public:
@@ -28,8 +29,12 @@ public:
     // The query window's frame changed, so its outer size did: a panel loaded before the window
     // manager framed the query window was sized from the client area alone and is sized again.
     void queryFrameChanged();
+    // The query window was minimised or restored.
+    void queryWindowStateChanged();
 
 private:
     QWidget &queryWindow;
     std::unique_ptr<Form2> panel;
+    // The panel was shown when the query window was minimised, and is hidden until it is restored.
+    bool hiddenWithQueryWindow = false;
 };

@@ -102,6 +102,28 @@ private Q_SLOTS:
         QCOMPARE(panel.pos(), QPoint(h.form->frameGeometry().right() + 1, h.form->y()));
     }
 
+    // The panel has no taskbar button, so it goes with a minimised query window and comes back
+    // as it was; the button goes on flipping it from there.
+    void minimisingTheQueryWindowTakesThePanelAlong()
+    {
+        const Harness h;
+        h.clickInstructions();
+        QVERIFY(h.panel()->isVisible());
+        h.form->showMinimized();
+        QVERIFY(!h.panel()->isVisible());
+        h.form->showNormal();
+        QVERIFY(h.panel()->isVisible());
+        h.clickInstructions();
+        QVERIFY(!h.panel()->isVisible());
+
+        h.form->showMinimized();
+        h.form->showNormal();
+        QVERIFY(!h.panel()->isVisible());
+        h.clickInstructions();
+        QVERIFY(h.panel()->isVisible());
+        QTRY_VERIFY(h.docked());
+    }
+
     void clicksShowAndHideItDocked()
     {
         const Harness h;
