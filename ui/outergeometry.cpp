@@ -50,6 +50,13 @@ void OuterGeometry::setHeight(float value)
     window.resize(window.width(), twips::toPixels(value) - frame);
 }
 
+void OuterGeometry::setFixedSize(float width, float height)
+{
+    const QSize frame = window.frameGeometry().size() - window.size();
+    window.setFixedSize(
+        twips::toPixels(width) - frame.width(), twips::toPixels(height) - frame.height());
+}
+
 ScreenTwips primaryScreenTwips()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

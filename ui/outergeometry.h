@@ -23,6 +23,8 @@ public:
     void setTop(float value);
     void setWidth(float value);
     void setHeight(float value);
+    // Gives the window this outer size and keeps anyone, user or window manager, from changing it.
+    void setFixedSize(float width, float height);
 
 private:
     QWidget &window;

@@ -2,6 +2,9 @@
 
 #include "ui/instructions/form2.h"
 #include "ui/outergeometry.h"
+#include "ui/x11stacking.h"
+
+#include <QWidget>
 
 Form2Dock::Form2Dock(QWidget &query)
     : queryWindow(query)
@@ -23,17 +26,40 @@ void Form2Dock::Timer1_Timer()
     OuterGeometry docked(form2());
     docked.setLeft(query.width() + query.left());
     docked.setTop(query.top());
+    // The window manager tells us nothing when it restacks the query window, so each tick puts
+    // the panel back just above it.
+    x11stacking::stackJustAbove(*panel, queryWindow);
 }
 
 void Form2Dock::Command4_Click()
 {
     Form2 &instructions = form2();
     instructions.setVisible(!instructions.isVisible());
+    x11stacking::stackJustAbove(instructions, queryWindow);
 }
 
 void Form2Dock::queryFrameChanged()
 {
     if (panel) {
         panel->takeSizeFromQueryWindow();
+    }
+}
+
+// The panel has no taskbar button: left on the desktop beside a minimised query window, it could
+// be neither hidden nor reached.
+void Form2Dock::queryWindowStateChanged()
+{
+    if (!panel) {
+        return;
+    }
+    if (queryWindow.isMinimized()) {
+        if (panel->isVisible()) {
+            hiddenWithQueryWindow = true;
+            panel->setVisible(false);
+        }
+    } else if (hiddenWithQueryWindow) {
+        hiddenWithQueryWindow = false;
+        panel->setVisible(true);
+        x11stacking::stackJustAbove(*panel, queryWindow);
     }
 }

@@ -9,7 +9,9 @@ class QWidget;
 // Its two handlers are the query window's: the tick of its 50 ms timer and the click on its
 // narrow "软件使用说明" button. Neither touches what the query window shows. The panel does not
 // exist until something first refers to it, normally the first tick; that reference creates it
-// hidden. Docking is done by polling alone: the tick moves the panel but never resizes it.
+// hidden. Docking is done by polling alone: the tick moves the panel but never resizes it, and
+// keeps a shown panel stacked just above the query window. The panel goes when the query window
+// is minimised and comes back with it if it was shown.
 class Form2Dock
 {
 public:
@@ -27,8 +29,12 @@ public:
     // The query window's frame changed, so its outer size did: a panel loaded before the window
     // manager framed the query window was sized from the client area alone and is sized again.
     void queryFrameChanged();
+    // The query window was minimised or restored.
+    void queryWindowStateChanged();
 
 private:
     QWidget &queryWindow;
     std::unique_ptr<Form2> panel;
+    // The panel was shown when the query window was minimised, and is hidden until it is restored.
+    bool hiddenWithQueryWindow = false;
 };

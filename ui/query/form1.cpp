@@ -168,3 +168,12 @@ void Form1::closeEvent(QCloseEvent *event)
     Form_Unload();
     event->accept();
 }
+
+// The window has no minimize button, but window managers and their shortcuts minimise it anyway.
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        dock.queryWindowStateChanged();
+    }
+    QWidget::changeEvent(event);
+}

@@ -81,6 +81,47 @@ private Q_SLOTS:
         QVERIFY(h.form->frameGeometry().height() > h.form->height());
         h.clickInstructions();
         QTRY_VERIFY(h.docked());
+        // The framed size is fixed too, so no one can resize the panel.
+        QCOMPARE(panel.minimumSize(), panel.size());
+        QCOMPARE(panel.maximumSize(), panel.size());
+    }
+
+    // Docking moves the panel and nothing else: a tick that sized it too would undo any size
+    // the panel was given since it loaded.
+    void aTickNeverResizesThePanel()
+    {
+        const Harness h;
+        h.clickInstructions();
+        QTRY_VERIFY(h.docked());
+        Form2 &panel = *h.panel();
+        const QSize other = panel.size() - QSize(40, 30);
+        panel.setFixedSize(other);
+        h.form->move(h.form->pos() + QPoint(20, 20));
+        h.form->instructions().Timer1_Timer();
+        QCOMPARE(panel.size(), other);
+        QCOMPARE(panel.pos(), QPoint(h.form->frameGeometry().right() + 1, h.form->y()));
+    }
+
+    // The panel has no taskbar button, so it goes with a minimised query window and comes back
+    // as it was; the button goes on flipping it from there.
+    void minimisingTheQueryWindowTakesThePanelAlong()
+    {
+        const Harness h;
+        h.clickInstructions();
+        QVERIFY(h.panel()->isVisible());
+        h.form->showMinimized();
+        QVERIFY(!h.panel()->isVisible());
+        h.form->showNormal();
+        QVERIFY(h.panel()->isVisible());
+        h.clickInstructions();
+        QVERIFY(!h.panel()->isVisible());
+
+        h.form->showMinimized();
+        h.form->showNormal();
+        QVERIFY(!h.panel()->isVisible());
+        h.clickInstructions();
+        QVERIFY(h.panel()->isVisible());
+        QTRY_VERIFY(h.docked());
     }
 
     void clicksShowAndHideItDocked()
