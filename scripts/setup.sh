@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
     clang-format                                         # the repository's .clang-format
-    qt6-base-dev libgl-dev                               # Qt 6 Widgets
+    qt6-base-dev libgl-dev libxcb1-dev                   # Qt 6 Widgets, X11 stacking
     libbenchmark-dev hyperfine time                      # bench/
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     qt6-translations-l10n                                # Qt's own texts in Chinese

@@ -12,4 +12,9 @@ namespace x11stacking {
 // window manager's frame when there is one.
 void stackJustAbove(QWidget &window, QWidget &anchor);
 
+// Marks the window with the states _NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER.
+// Unmanaged, it is on no window manager's client list, which is what taskbars and pagers read;
+// the states say the same to anything that finds the window by other means.
+void skipTaskbarAndPager(QWidget &window);
+
 } // namespace x11stacking

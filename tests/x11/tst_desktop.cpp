@@ -276,6 +276,28 @@ private Q_SLOTS:
         QVERIFY(xserver::overrideRedirect(panel));
         QTRY_VERIFY(xserver::clientList().contains(static_cast<xcb_window_t>(form->winId())));
         QVERIFY(!xserver::clientList().contains(static_cast<xcb_window_t>(panel.winId())));
+        const QList<std::uint32_t> states = xserver::listProperty(
+            static_cast<xcb_window_t>(panel.winId()), "_NET_WM_STATE", XCB_ATOM_ATOM);
+        QVERIFY(states.contains(xserver::atom("_NET_WM_STATE_SKIP_TASKBAR")));
+        QVERIFY(states.contains(xserver::atom("_NET_WM_STATE_SKIP_PAGER")));
+    }
+
+    // openbox unmaps the windows of a virtual desktop that is left; the unmanaged panel would
+    // stay on the screen above whatever the other desktop shows.
+    void thePanelLeavesWithTheQueryWindowsDesktop()
+    {
+        const auto form = queryWindowWithPanel();
+        Form2 &panel = panelOf(*form);
+        runXdotool({u"set_desktop"_s, u"1"_s});
+        QTRY_VERIFY(!xserver::viewable(*form));
+        QTRY_VERIFY(!xserver::viewable(panel));
+        runXdotool({u"set_desktop"_s, u"0"_s});
+        QTRY_VERIFY(xserver::viewable(*form));
+        QTRY_VERIFY(xserver::viewable(panel));
+        QTRY_VERIFY(docked(*form));
+        QTRY_VERIFY(justAbove(panel, *form));
+        clickInstructions(*form);
+        QTRY_VERIFY(!xserver::viewable(panel));
     }
 };
 

@@ -7,7 +7,9 @@
 #include <QList>
 #include <QRect>
 #include <QWidget>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
 
@@ -81,24 +83,34 @@ inline QList<xcb_window_t> stackingOrder()
     return {children, children + xcb_query_tree_children_length(tree.get())};
 }
 
-// The windows the window manager lists for taskbars and pagers (_NET_CLIENT_LIST).
-inline QList<xcb_window_t> clientList()
+inline xcb_atom_t atom(const char *name)
 {
-    static constexpr char name[] = "_NET_CLIENT_LIST";
-    const Owned<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(
-            connection(), xcb_intern_atom(connection(), 1, sizeof name - 1, name), nullptr),
-        &std::free);
-    const Owned<xcb_get_property_reply_t> property(
-        xcb_get_property_reply(connection(),
-            xcb_get_property(connection(), 0, root(), atom->atom, XCB_ATOM_WINDOW, 0, 4096),
+    const Owned<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection(),
+            xcb_intern_atom(connection(), 0, static_cast<std::uint16_t>(std::strlen(name)), name),
             nullptr),
         &std::free);
-    const auto *windows = static_cast<const xcb_window_t *>(xcb_get_property_value(property.get()));
-    return {windows,
-        windows
+    return reply->atom;
+}
+
+// A property of a window that holds a list of 32-bit values of the given type.
+inline QList<std::uint32_t> listProperty(xcb_window_t window, const char *name, xcb_atom_t type)
+{
+    const Owned<xcb_get_property_reply_t> property(
+        xcb_get_property_reply(connection(),
+            xcb_get_property(connection(), 0, window, atom(name), type, 0, 4096), nullptr),
+        &std::free);
+    const auto *values = static_cast<const std::uint32_t *>(xcb_get_property_value(property.get()));
+    return {values,
+        values
             + xcb_get_property_value_length(property.get())
-                / static_cast<int>(sizeof(xcb_window_t))};
+                / static_cast<int>(sizeof(std::uint32_t))};
+}
+
+// The windows the window manager lists for taskbars and pagers.
+inline QList<std::uint32_t> clientList()
+{
+    return listProperty(root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW);
 }
 
 } // namespace xserver

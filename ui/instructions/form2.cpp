@@ -3,6 +3,7 @@
 #include "ui/instructions/form2design.h"
 #include "ui/outergeometry.h"
 #include "ui/twips.h"
+#include "ui/x11stacking.h"
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +23,7 @@ Form2::Form2(QWidget &query)
     setFixedSize(
         twips::toPixels(form2design::clientWidth), twips::toPixels(form2design::clientHeight));
     buildControls(*this, form2design::controls());
+    x11stacking::skipTaskbarAndPager(*this);
     Form_Load();
 }
 

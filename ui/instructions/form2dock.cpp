@@ -45,14 +45,15 @@ void Form2Dock::queryFrameChanged()
     }
 }
 
-// The panel has no taskbar button: left on the desktop beside a minimised query window, it could
-// be neither hidden nor reached.
-void Form2Dock::queryWindowStateChanged()
+// The panel has no taskbar button and, unmanaged, is minimised and moved to another virtual
+// desktop by no window manager: left on the screen beside a query window that is not, it could
+// be neither hidden nor reached and would stand above other programs' windows.
+void Form2Dock::queryWindowShownChanged(bool shown)
 {
     if (!panel) {
         return;
     }
-    if (queryWindow.isMinimized()) {
+    if (!shown) {
         if (panel->isVisible()) {
             hiddenWithQueryWindow = true;
             panel->setVisible(false);

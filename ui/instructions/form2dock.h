@@ -11,7 +11,8 @@ class QWidget;
 // exist until something first refers to it, normally the first tick; that reference creates it
 // hidden. Docking is done by polling alone: the tick moves the panel but never resizes it, and
 // keeps a shown panel stacked just above the query window. The panel goes when the query window
-// is minimised and comes back with it if it was shown.
+// is minimised or leaves the screen with its virtual desktop, and comes back with it if it was
+// shown.
 class Form2Dock
 {
 public:
@@ -29,8 +30,8 @@ public:
     // The query window's frame changed, so its outer size did: a panel loaded before the window
     // manager framed the query window was sized from the client area alone and is sized again.
     void queryFrameChanged();
-    // The query window was minimised or restored.
-    void queryWindowStateChanged();
+    // The query window was minimised or restored, or left or came back to the screen.
+    void queryWindowShownChanged(bool shown);
 
 private:
     QWidget &queryWindow;

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -173,7 +174,26 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::WindowStateChange) {
-        dock.queryWindowStateChanged();
+        dock.queryWindowShownChanged(!isMinimized());
     }
     QWidget::changeEvent(event);
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    if (!exposureWatched) {
+        exposureWatched = true;
+        windowHandle()->installEventFilter(this);
+    }
+    QWidget::showEvent(event);
+}
+
+// A window manager unmaps the window when it is minimised or its virtual desktop is left, which
+// the window's handle, not the widget, hears as a change of exposure.
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose) {
+        dock.queryWindowShownChanged(windowHandle()->isExposed());
+    }
+    return QWidget::eventFilter(watched, event);
 }

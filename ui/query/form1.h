@@ -35,6 +35,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void chushi();
@@ -61,4 +63,6 @@ private:
     Form2Dock dock {*this};
     // Whether the load-time centring still waits for the window manager's frame.
     bool centredWithoutFrame = false;
+    // Whether the window's handle is watched for the window system unmapping it.
+    bool exposureWatched = false;
 };
