@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config file                 # toolchain
     clang-format                                         # the repository's .clang-format
-    qt6-base-dev libgl-dev                               # Qt 6 Widgets
+    qt6-base-dev libgl-dev libxcb1-dev                   # Qt 6 Widgets, X11 stacking
     libbenchmark-dev hyperfine time                      # bench/
     googletest libgtest-dev                              # tests of the core and the tools
     clang-14 libfuzzer-14-dev                            # scripts/fuzz.sh

@@ -19,7 +19,9 @@ mkdir -p "$out"
 
 QT_SCALE_FACTOR=$scale "$program" &
 app=$!
-window=$(timeout 10 xdotool search --sync --pid "$app" --name '查询软件' | head -n 1)
+# shellcheck source=tests/x11/querywindow.sh
+source tests/x11/querywindow.sh
+window=$(query_window "$app")
 sleep 1
 
 # Clicks a point of the query window's client area, given in design pixels.

@@ -37,17 +37,18 @@ void OuterGeometry::setTop(float value)
     window.move(window.frameGeometry().x(), twips::toPixels(value));
 }
 
-// resize() sizes the client area, so the frame's share of the outer size comes off first.
+// The size is that of the client area, so the frame's share of the outer size comes off first.
+// It is fixed: no window of the program can be resized by the user or the window manager.
 void OuterGeometry::setWidth(float value)
 {
     const int frame = window.frameGeometry().width() - window.width();
-    window.resize(twips::toPixels(value) - frame, window.height());
+    window.setFixedWidth(twips::toPixels(value) - frame);
 }
 
 void OuterGeometry::setHeight(float value)
 {
     const int frame = window.frameGeometry().height() - window.height();
-    window.resize(window.width(), twips::toPixels(value) - frame);
+    window.setFixedHeight(twips::toPixels(value) - frame);
 }
 
 forms::ScreenTwips primaryScreenTwips()

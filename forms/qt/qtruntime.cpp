@@ -8,9 +8,10 @@ QtRuntime::QtRuntime(QtRuntimeHooks runtimeHooks)
 { }
 
 std::unique_ptr<forms::Window> QtRuntime::createWindow(
-    const forms::WindowDesign &design, forms::Window * /*companion*/)
+    const forms::WindowDesign &design, forms::Window *companion)
 {
-    return std::make_unique<QtWindow>(design);
+    return std::make_unique<QtWindow>(
+        design, companion ? &static_cast<QtWindow *>(companion)->widget() : nullptr);
 }
 
 forms::ScreenTwips QtRuntime::screen() const

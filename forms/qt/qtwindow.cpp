@@ -1,10 +1,12 @@
 #include "forms/qt/qtwindow.h"
 
+#include "forms/qt/companionwatch.h"
 #include "forms/qt/controldesign.h"
 #include "forms/qt/designfont.h"
 #include "forms/qt/framewatch.h"
 #include "forms/qt/outergeometry.h"
 #include "forms/qt/twips.h"
+#include "forms/qt/x11stacking.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -21,6 +23,7 @@ constexpr Qt::WindowFlags fixedSingleBorder = Qt::Window | Qt::CustomizeWindowHi
 // No border: no frame and no caption bar. A tool window gets no taskbar button, and without a
 // parent no window owns it.
 constexpr Qt::WindowFlags noBorder = Qt::Tool | Qt::FramelessWindowHint;
+constexpr Qt::WindowFlags unmanaged = Qt::X11BypassWindowManagerHint;
 
 // The top-level widget, which reports the user closing it.
 class FormWidget : public QWidget
@@ -57,22 +60,19 @@ void focusFirstControl(QWidget &window, std::span<const forms::ControlDesign> ro
 
 } // namespace
 
-QtWindow::QtWindow(const forms::WindowDesign &design)
+QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
+    : companion(companionWindow)
 {
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
-    auto *window = new FormWidget(bordered ? fixedSingleBorder : noBorder);
+    auto *window = new FormWidget(
+        (bordered ? fixedSingleBorder : noBorder) | (companion ? unmanaged : Qt::WindowFlags()));
     form.reset(window);
     window->setObjectName(QLatin1StringView(design.name));
     window->setWindowTitle(QStringView(design.caption).toString());
     if (design.font) {
         window->setFont(designFont(*design.font));
     }
-    const QSize client(twips::toPixels(design.clientWidth), twips::toPixels(design.clientHeight));
-    if (bordered) {
-        window->setFixedSize(client);
-    } else {
-        window->resize(client);
-    }
+    window->setFixedSize(twips::toPixels(design.clientWidth), twips::toPixels(design.clientHeight));
 
     buildControls(*window, design.controls);
     for (const forms::ControlDesign &row : design.controls) {
@@ -97,6 +97,13 @@ QtWindow::QtWindow(const forms::WindowDesign &design)
             unloaded();
         }
     };
+    if (companion) {
+        x11stacking::skipTaskbarAndPager(*window);
+        new CompanionWatch(*companion, [this](bool onScreen) {
+            companionOnScreen = onScreen;
+            showAsHandlersAndCompanionSay();
+        });
+    }
 }
 
 QtWindow::~QtWindow() = default;
@@ -129,6 +136,11 @@ void QtWindow::setLeft(float value)
 void QtWindow::setTop(float value)
 {
     OuterGeometry(*form).setTop(value);
+    // The window manager says nothing when it restacks the companion; a window placed beside it,
+    // as every tick places the panel, is put back just above it.
+    if (companion) {
+        x11stacking::stackJustAbove(*form, *companion);
+    }
 }
 
 void QtWindow::setWidth(float value)
@@ -143,12 +155,21 @@ void QtWindow::setHeight(float value)
 
 bool QtWindow::visible() const
 {
-    return form->isVisible();
+    return companion ? shownByHandlers : form->isVisible();
 }
 
 void QtWindow::setVisible(bool visible)
 {
-    form->setVisible(visible);
+    shownByHandlers = visible;
+    showAsHandlersAndCompanionSay();
+}
+
+void QtWindow::showAsHandlersAndCompanionSay()
+{
+    form->setVisible(shownByHandlers && companionOnScreen);
+    if (companion) {
+        x11stacking::stackJustAbove(*form, *companion);
+    }
 }
 
 forms::Control &QtWindow::control(std::string_view name)

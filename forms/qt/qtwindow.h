@@ -11,13 +11,20 @@ class QTimer;
 class QWidget;
 
 // A designed window as a top-level Qt widget: its frame, caption, client size, font, controls
-// and timer, and its outer geometry in twips. A window with a fixed single border has a
-// caption bar with a close box only and cannot be resized; a borderless one is a frameless tool
-// window without a taskbar button.
+// and timer, and its outer geometry in twips. No window can be resized by the user. A window
+// with a fixed single border has a caption bar with a close box only; a borderless one is a
+// frameless tool window without a taskbar button.
+//
+// A window with a companion is placed beside it by the program, so on X11 no window manager
+// manages it: openbox, for one, pulls a managed window that lies mostly off the screen back onto
+// it, which would put the panel over the query window and its button. Unmanaged, it lands
+// exactly where it is put and is on no taskbar or pager. What the window manager no longer does
+// for it, the window does itself: it stays stacked just above its companion, and it leaves the
+// screen while its companion is minimised or on another virtual desktop, coming back with it.
 class QtWindow : public forms::Window
 {
 public:
-    explicit QtWindow(const forms::WindowDesign &design);
+    QtWindow(const forms::WindowDesign &design, QWidget *companion);
     ~QtWindow() override;
 
     float left() const override;
@@ -38,7 +45,13 @@ public:
     QWidget &widget() const { return *form; }
 
 private:
+    void showAsHandlersAndCompanionSay();
+
     std::unique_ptr<QWidget> form;
+    QWidget *const companion;
+    // Visible as the handlers set it, and whether the companion is on the screen.
+    bool shownByHandlers = false;
+    bool companionOnScreen = true;
     std::map<std::string, QtControl, std::less<>> controls;
     QTimer *timer = nullptr;
     std::function<void()> unloaded;

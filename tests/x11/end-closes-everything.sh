@@ -5,6 +5,8 @@
 set -euo pipefail
 program=$1
 record=$(sed -n 2p "$(dirname "$0")/../../data/results.tsv")
+# shellcheck source=tests/x11/querywindow.sh
+source "$(dirname "$0")/querywindow.sh"
 
 # Runs a check every 0.1 s until it holds, for at most 10 s.
 wait_until() {
@@ -35,8 +37,7 @@ click_exit() { ended || click 412 284; sleep 0.1; ended; }
 for way in close-box exit-button; do
     "$program" &
     pid=$!
-    window=$(timeout 10 xdotool search --sync --pid "$pid" --name '查询软件' | head -n 1)
-    [ -n "$window" ] || { echo "$way: the query window did not appear"; exit 1; }
+    window=$(query_window "$pid") || { echo "$way: the query window did not appear"; exit 1; }
     wait_until settled
     click 596 156 # 软件使用说明
     wait_until panel_shown || { echo "$way: the panel did not show"; exit 1; }

@@ -1,56 +1,32 @@
-// The instructions panel: created hidden by the first tick, shown and hidden by the narrow
-// button, docked against the query window's outer right edge and following it.
-#include "app/fontsubstitutes.h"
-#include "ui/instructions/form2.h"
-#include "ui/query/form1.h"
+// The instructions panel as a Qt window: a borderless, unowned, unmanaged tool window of a fixed
+// size, loaded by the real timer, docked in pixels against the query window's outer right edge,
+// and taken along when the query window is minimised.
+#include "forms/qt/fontsubstitutes.h"
+#include "tests/forms/qt/qtprogram.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Harness
+void clickInstructions(const QtProgram &program)
 {
-    int ends = 0;
-    std::unique_ptr<Form1> form;
+    QTest::mouseClick(program.control<QPushButton>(u"Command4"_s), Qt::LeftButton);
+}
 
-    explicit Harness(bool shown = true)
-    {
-        Form1Hooks hooks;
-        hooks.msgBox = [](QWidget *, const QString &) {};
-        hooks.end = [this] { ++ends; };
-        form = std::make_unique<Form1>(std::move(hooks));
-        form->Form_Load();
-        if (shown) {
-            form->show();
-        }
-    }
-
-    Form2 *panel() const { return form->instructions().loadedForm2(); }
-    void clickInstructions() const
-    {
-        QTest::mouseClick(form->findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
-    }
-    // Against the query window's outer right edge, level with its top, as high as it and half
-    // as wide (rounded to the nearest pixel).
-    bool docked() const
-    {
-        const QRect query = form->frameGeometry();
-        const QRect side = panel()->frameGeometry();
-        return side.topLeft() == QPoint(query.right() + 1, query.top())
-            && side.height() == query.height() && side.width() == qRound(query.width() / 2.0);
-    }
-    bool inInputState() const
-    {
-        return form->findChild<QPushButton *>(u"Command3"_s)->isVisibleTo(form.get())
-            && !form->findChild<QLineEdit *>(u"Text1(2)"_s)->isVisibleTo(form.get());
-    }
-};
+// Against the query window's outer right edge, level with its top, as high as it and half as
+// wide (rounded to the nearest pixel).
+bool docked(const QtProgram &program)
+{
+    const QRect query = program.window().frameGeometry();
+    const QRect side = program.panel()->frameGeometry();
+    return side.topLeft() == QPoint(query.right() + 1, query.top())
+        && side.height() == query.height() && side.width() == qRound(query.width() / 2.0);
+}
 
 } // namespace
 
@@ -61,107 +37,25 @@ class TestForm2 : public QObject
 private Q_SLOTS:
     void initTestCase() { registerFontSubstitutes(); }
 
-    void theFirstTickLoadsThePanelHidden()
+    void theTimerLoadsThePanelHidden()
     {
-        const Harness h;
-        QVERIFY(!h.panel());
-        QTRY_VERIFY(h.panel());
-        QVERIFY(!h.panel()->isVisible());
-        QTRY_VERIFY(h.docked());
-        QVERIFY(!h.panel()->isVisible());
+        const QtProgram program;
+        QVERIFY(!program.panel());
+        QTRY_VERIFY(program.panel());
+        QTRY_VERIFY(docked(program));
+        QVERIFY(!program.panel()->isVisible());
     }
 
-    void aPanelLoadedBeforeTheFrameExistsTakesTheFramedSize()
+    void thePanelIsABorderlessUnownedUnmanagedToolWindow()
     {
-        const Harness h(false);
-        // Loaded before the query window has a frame: sized from its client area alone.
-        Form2 &panel = h.form->instructions().form2();
-        QCOMPARE(panel.height(), h.form->height());
-        h.form->show();
-        QVERIFY(h.form->frameGeometry().height() > h.form->height());
-        h.clickInstructions();
-        QTRY_VERIFY(h.docked());
-    }
-
-    void clicksShowAndHideItDocked()
-    {
-        const Harness h;
-        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
-        h.clickInstructions();
-        QVERIFY(h.panel()->isVisible());
-        QTRY_VERIFY(h.docked());
-
-        h.clickInstructions();
-        QVERIFY(!h.panel()->isVisible());
-        // Hidden, it is still kept in place, and shows there at once.
-        h.form->move(h.form->pos() + QPoint(-40, 30));
-        QTRY_VERIFY(h.docked());
-        h.clickInstructions();
-        QVERIFY(h.panel()->isVisible());
-        QVERIFY(h.docked());
-        QVERIFY(h.inInputState());
-    }
-
-    void aClickBeforeTheFirstTickLoadsThePanelAndShowsIt()
-    {
-        const Harness h;
-        QVERIFY(!h.panel());
-        h.clickInstructions();
-        QVERIFY(h.panel());
-        QVERIFY(h.panel()->isVisible());
-        QVERIFY(h.docked());
-    }
-
-    void thePanelFollowsAMove()
-    {
-        const Harness h;
-        h.clickInstructions();
-        for (const QPoint step : {QPoint(25, 0), QPoint(0, -17), QPoint(-300, 200)}) {
-            h.form->move(h.form->pos() + step);
-            QTRY_VERIFY(h.docked());
-        }
-        // Past the screen's right edge nothing keeps it on the screen.
-        const QRect screen = h.form->screen()->geometry();
-        h.form->move(screen.right() - 100, 50);
-        QTRY_VERIFY(h.docked());
-        QVERIFY(h.panel()->frameGeometry().left() > screen.right());
-    }
-
-    void aMovedPanelIsPutBackByTheNextTick()
-    {
-        const Harness h;
-        h.clickInstructions();
-        QTRY_VERIFY(h.docked());
-        h.panel()->move(h.panel()->pos() + QPoint(50, 50));
-        QTRY_VERIFY(h.docked());
-    }
-
-    void ticksAndClicksLeaveTheDisplayStateAlone()
-    {
-        const Harness h;
-        const QString sfzh = QStringView(h.form->results().sfzh[10]).toString();
-        const QString zkzh = QStringView(h.form->results().zkzh[10]).toString();
-        QTest::keyClicks(h.form->findChild<QLineEdit *>(u"Text1(0)"_s), sfzh);
-        QTest::keyClicks(h.form->findChild<QLineEdit *>(u"Text1(1)"_s), zkzh);
-        QTest::mouseClick(h.form->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
-        QVERIFY(!h.inInputState());
-        h.clickInstructions();
-        h.form->instructions().Timer1_Timer();
-        h.clickInstructions();
-        QVERIFY(!h.inInputState());
-        QCOMPARE(h.form->findChild<QLineEdit *>(u"Text1(0)"_s)->text(), sfzh);
-        QCOMPARE(h.form->findChild<QLineEdit *>(u"Text1(2)"_s)->text(),
-            QStringView(h.form->results().xm[10]).toString());
-    }
-
-    void thePanelIsABorderlessUnownedToolWindow()
-    {
-        const Harness h;
-        Form2 &panel = h.form->instructions().form2();
+        const QtProgram program;
+        QWidget &panel = program.loadPanel();
         QVERIFY(!panel.parentWidget());
         QVERIFY(panel.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(panel.windowFlags().testFlag(Qt::X11BypassWindowManagerHint));
         QCOMPARE(panel.windowType(), Qt::Tool);
         QCOMPARE(panel.windowTitle(), u"软件使用说明"_s);
+        QCOMPARE(panel.minimumSize(), panel.maximumSize());
 
         auto *label = panel.findChild<QLabel *>(u"Label1"_s);
         QVERIFY(label);
@@ -174,16 +68,78 @@ private Q_SLOTS:
         QCOMPARE(lines.at(3), u"3、身份证号如有字母，请输入大写字母。"_s);
         QVERIFY(lines.last().startsWith(u"在查询过程中，如有疑问请致电"_s));
         QVERIFY(lines.last().endsWith(u"。"_s));
-        QVERIFY(!label->text().endsWith(u'\n'));
     }
 
-    void closingWithThePanelShownEndsTheProgram()
+    void aPanelLoadedBeforeTheFrameExistsTakesTheFramedSize()
     {
-        const Harness h;
-        h.clickInstructions();
-        QVERIFY(h.panel()->isVisible());
-        h.form->close();
-        QCOMPARE(h.ends, 1);
+        const QtProgram program(QtProgram::Shown::no);
+        // Loaded before the query window has a frame: sized from its client area alone.
+        QWidget &panel = program.loadPanel();
+        QCOMPARE(panel.height(), program.window().height());
+        program.window().show();
+        QVERIFY(program.window().frameGeometry().height() > program.window().height());
+        clickInstructions(program);
+        QTRY_VERIFY(docked(program));
+        // The framed size is fixed too, so no one can resize the panel.
+        QCOMPARE(panel.minimumSize(), panel.size());
+        QCOMPARE(panel.maximumSize(), panel.size());
+    }
+
+    // Placing the panel moves it and nothing else: a tick that sized it too would undo any size
+    // the panel was given since it loaded.
+    void aTickMovesThePanelWithoutResizingIt()
+    {
+        const QtProgram program;
+        clickInstructions(program);
+        QTRY_VERIFY(docked(program));
+        QWidget &panel = *program.panel();
+        const QSize other = panel.size() - QSize(40, 30);
+        panel.setFixedSize(other);
+        QWidget &query = program.window();
+        query.move(query.pos() + QPoint(20, 20));
+        program.form1().instructions().Timer1_Timer();
+        QCOMPARE(panel.size(), other);
+        QCOMPARE(panel.pos(), QPoint(query.frameGeometry().right() + 1, query.y()));
+    }
+
+    // The real timer keeps the panel docked; past the screen's right edge nothing keeps it on
+    // the screen.
+    void thePanelFollowsAMove()
+    {
+        const QtProgram program;
+        clickInstructions(program);
+        QWidget &query = program.window();
+        for (const QPoint step : {QPoint(25, 0), QPoint(0, -17), QPoint(-300, 200)}) {
+            query.move(query.pos() + step);
+            QTRY_VERIFY(docked(program));
+        }
+        const QRect screen = query.screen()->geometry();
+        query.move(screen.right() - 100, 50);
+        QTRY_VERIFY(docked(program));
+        QVERIFY(program.panel()->frameGeometry().left() > screen.right());
+    }
+
+    // The panel has no taskbar button, so it goes with a minimised query window and comes back
+    // as it was; the button goes on flipping it from there.
+    void minimisingTheQueryWindowTakesThePanelAlong()
+    {
+        const QtProgram program;
+        QWidget &query = program.window();
+        clickInstructions(program);
+        QVERIFY(program.panel()->isVisible());
+        query.showMinimized();
+        QVERIFY(!program.panel()->isVisible());
+        query.showNormal();
+        QVERIFY(program.panel()->isVisible());
+        clickInstructions(program);
+        QVERIFY(!program.panel()->isVisible());
+
+        query.showMinimized();
+        query.showNormal();
+        QVERIFY(!program.panel()->isVisible());
+        clickInstructions(program);
+        QVERIFY(program.panel()->isVisible());
+        QTRY_VERIFY(docked(program));
     }
 };
 

@@ -1,0 +1,72 @@
+#include "forms/qt/x11stacking.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdlib>
+#include <iterator>
+#include <memory>
+#include <string_view>
+#include <xcb/xcb.h>
+
+namespace {
+
+// The child of the root window that holds window: the window itself when no window manager has
+// reparented it into a frame.
+xcb_window_t outermost(xcb_connection_t *connection, xcb_window_t window)
+{
+    for (;;) {
+        const std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr),
+            &std::free);
+        if (!tree || tree->parent == tree->root || tree->parent == XCB_NONE) {
+            return window;
+        }
+        window = tree->parent;
+    }
+}
+
+xcb_connection_t *x11Connection()
+{
+    // The offscreen platform offers the X11 interface too, without a connection.
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
+            nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
+}
+
+} // namespace
+
+void x11stacking::skipTaskbarAndPager(QWidget &window)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection) {
+        return;
+    }
+    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+        atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+        static_cast<xcb_window_t>(window.winId()), atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM,
+        32, std::size(states), states);
+    xcb_flush(connection);
+}
+
+void x11stacking::stackJustAbove(QWidget &window, QWidget &anchor)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || !window.isVisible() || !anchor.isVisible()) {
+        return;
+    }
+    const std::uint32_t values[]
+        = {outermost(connection, static_cast<xcb_window_t>(anchor.winId())), XCB_STACK_MODE_ABOVE};
+    xcb_configure_window(connection, static_cast<xcb_window_t>(window.winId()),
+        XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
+    xcb_flush(connection);
+}
