@@ -7,6 +7,7 @@
 
 #include "data/builtinrecords.h"
 #include "data/resulttable.h"
+#include "tools/tablebuilder/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -39,29 +40,15 @@ constexpr std::array<Columns, 4> allColumns {{{"sfzh", &ResultTable::sfzh},
 // UTF-8 for failure messages; the table holds valid UTF-16.
 std::string utf8(std::u16string_view text)
 {
-    std::string bytes;
+    std::u32string codePoints;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
         }
-        if (c < 0x80) {
-            bytes += static_cast<char>(c);
-        } else if (c < 0x800) {
-            bytes += static_cast<char>(0xC0 | (c >> 6));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            bytes += static_cast<char>(0xE0 | (c >> 12));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            bytes += static_cast<char>(0xF0 | (c >> 18));
-            bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        codePoints += c;
     }
-    return bytes;
+    return Utf8::encode(codePoints);
 }
 
 std::string where(int record, std::u16string_view value)
