@@ -2,8 +2,8 @@
 # Start-up time of a Windows program under Wine: from the start of its process to its first
 # painted frame, over a number of runs, as the median (and the fastest and slowest run).
 #   bench/win32-startup.sh [--runs N] [PROGRAM.exe]
-# PROGRAM defaults to the bare Win32 window, build/windows/bench/win32/startup_bare.exe (after
-# cmake --workflow --preset windows); N to 21. It runs in the windows build's 96-dpi Wine
+# PROGRAM defaults to the bare Win32 window, build/windows/bench/win32/startup_bare.exe, built
+# here first in the windows preset; N to 21. It runs in the windows build's 96-dpi Wine
 # prefix (tests/win32/wine-prefix.sh, made here if the tests have not made it yet) on a private
 # display. Wine's server and desktop stay up between runs, as Windows' would, so each run
 # measures the program and not Wine's own start; one warm-up run goes first.
@@ -22,6 +22,11 @@ runs=21
 if [ "${1:-}" = --runs ]; then
     runs=$2
     shift 2
+fi
+scripts/setup.sh --windows
+if [ $# -eq 0 ]; then
+    [ -f build/windows/build.ninja ] || cmake --preset windows
+    cmake --build --preset windows --target startup_bare
 fi
 program=$(realpath "${1:-build/windows/bench/win32/startup_bare.exe}")
 root=$PWD/build/windows/wine
