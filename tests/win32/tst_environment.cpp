@@ -49,7 +49,7 @@ void checkScreenAndDpi(HWND window, int dpi)
     CHECK_EQ(GetDeviceCaps(screen, LOGPIXELSY), dpi);
     ReleaseDC(nullptr, screen);
 
-    // Windows 10 1607 and later; looked up so that the program also loads on older systems.
+    // Windows 10 1607 and later, so not in the Windows 7 headers the edition builds with.
     using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
     const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void *>(
         GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
