@@ -43,6 +43,34 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX AND NOT CMAKE_CROSSCOMPILING_EMULATO
         ${CMAKE_SOURCE_DIR}/tests/win32/wine-run.sh --root ${CMAKE_BINARY_DIR}/wine)
 endif()
 
+# The table builder runs on the build host. A cross build makes it with the host's compiler in a
+# build folder of its own; a native build makes it like any other tool.
+if(CMAKE_CROSSCOMPILING)
+    include(ExternalProject)
+    set(host_tools ${CMAKE_BINARY_DIR}/host-tools)
+    set(host_tablebuilder ${host_tools}/tablebuilder/tablebuilder${CMAKE_HOST_EXECUTABLE_SUFFIX})
+    ExternalProject_Add(host_tools
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/host
+        BINARY_DIR ${host_tools}
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        BUILD_ALWAYS ON
+        INSTALL_COMMAND ""
+        BUILD_BYPRODUCTS ${host_tablebuilder})
+    add_executable(tablebuilder IMPORTED)
+    set_target_properties(tablebuilder PROPERTIES IMPORTED_LOCATION ${host_tablebuilder})
+else()
+    add_subdirectory(tools/tablebuilder)
+endif()
+
+add_subdirectory(data)
+if(CMAKE_CROSSCOMPILING)
+    # An imported program carries no build order of its own.
+    add_dependencies(resultdata host_tools)
+endif()
+add_subdirectory(ui)
+add_subdirectory(forms/win32)
+add_subdirectory(app)
+
 if(RESULTS_BUILD_TESTS)
     enable_testing()
 endif()
