@@ -254,6 +254,27 @@ void checkResultState(Program &program)
     }
 }
 
+// Moved to a screen of another DPI, the window takes the suggested rectangle and lays out its
+// controls and fonts for the new DPI; the fonts of the old DPI are released.
+void checkDpiChange(Program &program, int dpi)
+{
+    HWND query = program.query();
+    const int newDpi = dpi == 192 ? 96 : 192;
+    const RECT before = windowRect(query);
+    const RECT suggested {before.left, before.top,
+        before.left + MulDiv(before.right - before.left, newDpi, dpi),
+        before.top + MulDiv(before.bottom - before.top, newDpi, dpi)};
+    SendMessageW(
+        query, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    CHECK_RECT(windowRect(query), suggested);
+    checkControls(program, newDpi);
+
+    const RECT back {before.left, before.top, before.right, before.bottom};
+    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    CHECK_RECT(windowRect(query), before);
+    checkControls(program, dpi);
+}
+
 int layout(int dpi)
 {
     Program program;
@@ -263,6 +284,7 @@ int layout(int dpi)
     checkLabelColours(program);
     checkPanel(program);
     checkResultState(program);
+    checkDpiChange(program, dpi);
     return check::summary();
 }
 
