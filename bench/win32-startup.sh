@@ -34,7 +34,9 @@ root=$PWD/build/windows/wine
 
 work=$(mktemp -d)
 xvfb=
+# shellcheck source=tests/win32/wine-env.sh
 . tests/win32/wine-env.sh
+# shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
     wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
