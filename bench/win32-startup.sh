@@ -4,9 +4,10 @@
 #   bench/win32-startup.sh [--runs N] [PROGRAM.exe]
 # PROGRAM defaults to the bare Win32 window, build/windows/bench/win32/startup_bare.exe, built
 # here first in the windows preset; N to 21. It runs in the windows build's 96-dpi Wine
-# prefix (tests/win32/wine-prefix.sh, made here if the tests have not made it yet) on a private
-# display. Wine's server and desktop stay up between runs, as Windows' would, so each run
-# measures the program and not Wine's own start; one warm-up run goes first.
+# prefix (tests/win32/wine-prefix.sh, made here if the tests have not made it yet; another
+# folder of prefixes in $RESULTS_WINE_ROOT) on a private display. Wine's server and desktop
+# stay up between runs, as Windows' would, so each run measures the program and not Wine's own
+# start; one warm-up run goes first.
 #
 # The protocol a program follows to be measured:
 #   - the environment variable RESULTS_FIRST_FRAME names a file (a Windows path);
@@ -29,12 +30,14 @@ if [ $# -eq 0 ]; then
     cmake --build --preset windows --target startup_bare
 fi
 program=$(realpath "${1:-build/windows/bench/win32/startup_bare.exe}")
-root=$PWD/build/windows/wine
+root=${RESULTS_WINE_ROOT:-$PWD/build/windows/wine}
 [ -d "$root/dpi96" ] || tests/win32/wine-prefix.sh "$root"
 
 work=$(mktemp -d)
 xvfb=
+# shellcheck source=tests/win32/wine-env.sh
 . tests/win32/wine-env.sh
+# shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
     wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
@@ -52,10 +55,11 @@ stamp_windows_path="Z:${stamp_file//\//\\}"
 measure() {
     rm -f "$stamp_file"
     local start=${EPOCHREALTIME/./}
+    local status=0
     env "${locale[@]}" RESULTS_FIRST_FRAME="$stamp_windows_path" timeout 60 "$wine" "$program" \
-        >>"$work/output" 2>&1 </dev/null
-    if ! [ -s "$stamp_file" ]; then
-        echo "$program wrote no first-frame time; its output:" >&2
+        >>"$work/output" 2>&1 </dev/null || status=$?
+    if [ "$status" != 0 ] || ! [ -s "$stamp_file" ]; then
+        echo "$program exited with status $status, first-frame time: \"$(cat "$stamp_file" 2>/dev/null)\"; its output:" >&2
         cat "$work/output" >&2
         return 1
     fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Build checks of a Windows executable of the program, one group per call:
 
-    check_exe.py imports  EXE --objdump PATH   only DLLs that come with Windows
+    check_exe.py imports  EXE --objdump PATH   only the allowed system DLLs
     check_exe.py size     EXE                  at most 2 MiB
     check_exe.py version  EXE --wrestool PATH  version resource: 1.00
     check_exe.py icon     EXE --wrestool PATH  48 x 48 at 8 bits and a larger image
@@ -50,7 +50,7 @@ def check_imports(args):
         fault(f"no import table found; objdump listed {dlls}")
     for dll in dlls:
         if dll not in ALLOWED_DLLS and not dll.startswith("api-ms-win-crt-"):
-            fault(f"imports {dll}, which does not come with Windows")
+            fault(f"imports {dll}, which is not among the system DLLs the program may use")
 
 
 def check_size(args):

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034,SC2154  # shares its variables with the sourcing script
 # Sourced by tests/win32/wine-run.sh and bench/win32-startup.sh: the Wine settings and the
 # private display that every Windows program of the build runs with. Expects $root (the
 # folder wine-prefix.sh prepared) and $work (a temporary folder); sets $wine, $locale and

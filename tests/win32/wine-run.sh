@@ -18,7 +18,9 @@ shift 2
 
 work=$(mktemp -d)
 xvfb=
+# shellcheck source=tests/win32/wine-env.sh
 . "$(dirname "$0")/wine-env.sh"
+# shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
     wineserver -k 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
