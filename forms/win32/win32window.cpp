@@ -269,7 +269,17 @@ void Win32Window::setVisible(bool visible)
 {
     // The panel shows without taking the activation, so the keyboard stays in the query window.
     const int shown = design.borderStyle == forms::BorderStyle::None ? SW_SHOWNOACTIVATE : SW_SHOW;
+    const RECT before = visibleFrame(window);
     ShowWindow(window, visible ? shown : SW_HIDE);
+    // Windows frames a window when it creates it, but the desktop window manager may report the
+    // visible frame of a window only once it is shown; a window placed by its frame while
+    // hidden then learns its real visible size here.
+    const RECT after = visibleFrame(window);
+    if (frameChanged
+        && (after.right - after.left != before.right - before.left
+            || after.bottom - after.top != before.bottom - before.top)) {
+        frameChanged();
+    }
 }
 
 forms::Control &Win32Window::control(std::string_view name)
@@ -286,6 +296,11 @@ void Win32Window::onUnload(std::function<void()> handler)
 void Win32Window::onTimer(std::function<void()> handler)
 {
     ticked = std::move(handler);
+}
+
+void Win32Window::onFrameChanged(std::function<void()> handler)
+{
+    frameChanged = std::move(handler);
 }
 
 LRESULT CALLBACK Win32Window::windowProcedure(

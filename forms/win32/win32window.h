@@ -39,8 +39,7 @@ public:
     forms::Control &control(std::string_view name) override;
     void onUnload(std::function<void()> handler) override;
     void onTimer(std::function<void()> handler) override;
-    // Windows frames a window when it is created, so the frame never changes afterwards.
-    void onFrameChanged(std::function<void()>) override { }
+    void onFrameChanged(std::function<void()> handler) override;
 
     // Null once the window is destroyed.
     HWND handle() const { return window; }
@@ -76,6 +75,7 @@ private:
     HWND focusWhenInactive = nullptr;
     std::function<void()> unloaded;
     std::function<void()> ticked;
+    std::function<void()> frameChanged;
 };
 
 } // namespace win32forms
