@@ -605,16 +605,26 @@ int soak()
     return check::summary();
 }
 
+// A window of the program's process: the query window (framed), or with `panel` the shown
+// panel (frameless).
+struct ProcessForm
+{
+    DWORD process;
+    bool panel = false;
+    HWND found = nullptr;
+};
+
 BOOL CALLBACK findProcessForm(HWND window, LPARAM parameter)
 {
-    auto &found = *reinterpret_cast<std::pair<DWORD, HWND> *>(parameter);
+    auto &wanted = *reinterpret_cast<ProcessForm *>(parameter);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     wchar_t className[64] {};
     GetClassNameW(window, className, 64);
-    if (process == found.first && std::wcscmp(className, win32forms::formClassName) == 0
-        && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
-        found.second = window;
+    const bool framed = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    if (process == wanted.process && std::wcscmp(className, win32forms::formClassName) == 0
+        && (wanted.panel ? !framed && IsWindowVisible(window) : framed)) {
+        wanted.found = window;
         return FALSE;
     }
     return TRUE;
@@ -643,28 +653,32 @@ int process(const wchar_t *exe)
         return check::summary();
     }
     WaitForInputIdle(started.hProcess, 10000);
-    std::pair<DWORD, HWND> query {started.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 100 && query.second == nullptr; ++attempt) {
+    ProcessForm query {started.dwProcessId};
+    for (int attempt = 0; attempt < 100 && query.found == nullptr; ++attempt) {
         EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&query));
         Sleep(50);
     }
-    if (CHECK(query.second != nullptr)) {
+    if (CHECK(query.found != nullptr)) {
         std::pair<const wchar_t *, HWND> button {L"软件使用说明", nullptr};
-        EnumChildWindows(query.second, findCaption, reinterpret_cast<LPARAM>(&button));
-        Sleep(200);
+        EnumChildWindows(query.found, findCaption, reinterpret_cast<LPARAM>(&button));
         if (CHECK(button.second != nullptr)) {
             PostMessageW(button.second, BM_CLICK, 0, 0);
         }
-        Sleep(300);
-        PostMessageW(query.second, WM_CLOSE, 0, 0);
+        ProcessForm panel {started.dwProcessId, true};
+        for (int attempt = 0; attempt < 100 && panel.found == nullptr; ++attempt) {
+            Sleep(50);
+            EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&panel));
+        }
+        CHECK(panel.found != nullptr);
+        PostMessageW(query.found, WM_CLOSE, 0, 0);
     }
     CHECK_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
     DWORD exitCode = STILL_ACTIVE;
     GetExitCodeProcess(started.hProcess, &exitCode);
     CHECK_EQ(exitCode, DWORD {0});
-    std::pair<DWORD, HWND> left {started.dwProcessId, nullptr};
+    ProcessForm left {started.dwProcessId};
     EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&left));
-    CHECK(left.second == nullptr);
+    CHECK(left.found == nullptr);
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
     return check::summary();
