@@ -193,7 +193,7 @@ void checkQueryWindow(const Program &program, int dpi)
     CHECK(visibleControls(program) == inputState);
 }
 
-void checkPanel(Program &program)
+void checkPanel(Program &program, int dpi)
 {
     HWND query = program.query();
     if (!CHECK(program.waitForPanel())) {
@@ -216,7 +216,10 @@ void checkPanel(Program &program)
     checkDocked();
 
     HWND label = GetWindow(panel, GW_CHILD);
+    const forms::ControlDesign &instructions = form2design::controls.front();
     CHECK_EQ(windowText(label), wide(form2design::instructions));
+    CHECK_RECT(rectInParent(label), designRect(instructions, dpi));
+    checkFont(label, *instructions.font, dpi, "Form2 Label1");
 
     HWND button = program.control("Command4");
     SendMessageW(button, BM_CLICK, 0, 0);
@@ -282,7 +285,7 @@ int layout(int dpi)
     checkQueryWindow(program, dpi);
     checkControls(program, dpi);
     checkLabelColours(program);
-    checkPanel(program);
+    checkPanel(program, dpi);
     checkResultState(program);
     checkDpiChange(program, dpi);
     return check::summary();
