@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the program need on Debian 12, skipping what is
 # there already. Run as root (or with sudo available).
+#   scripts/setup.sh             the Linux (Qt) edition: build, run, tests, benchmarks
+#   scripts/setup.sh --windows   that and the Windows edition: the MinGW-w64 cross build and its
+#                                tests and benchmark under Wine (the windows preset)
 set -euo pipefail
 
 packages=(
@@ -16,6 +19,23 @@ packages=(
     desktop-file-utils appstream dpkg-dev                # packaging checks and the .deb
     python3                                              # bench/startup.sh's summary
 )
+
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64   # the cross toolchain, windres
+    icoutils                                             # icon build, resource checks
+    wine wine64 fonts-wine                               # Wine and its own UI fonts
+    locales                                              # the private zh_CN.UTF-8 locale
+    xvfb fonts-arphic-uming fonts-wqy-zenhei python3     # display, 宋体/黑体 faces, checks
+)
+
+case "${1:-}" in
+    "") ;;
+    --windows) packages+=("${windows_packages[@]}") ;;
+    *)
+        echo "usage: $0 [--windows]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

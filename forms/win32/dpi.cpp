@@ -1,0 +1,58 @@
+#include "forms/win32/dpi.h"
+
+#include "forms/win32/systemcall.h"
+
+namespace win32forms {
+
+namespace {
+
+unsigned systemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return static_cast<unsigned>(dpi);
+}
+
+} // namespace
+
+unsigned windowDpi(HWND window)
+{
+    // Windows 10 1607.
+    static const auto getDpiForWindow
+        = systemCall<UINT(WINAPI *)(HWND)>(L"user32.dll", "GetDpiForWindow");
+    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    return dpi != 0 ? dpi : systemDpi();
+}
+
+unsigned primaryScreenDpi()
+{
+    // Windows 8.1: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
+    static const auto getDpiForMonitor
+        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
+            L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpiForMonitor != nullptr
+        && SUCCEEDED(getDpiForMonitor(
+            MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY), 0, &x, &y))) {
+        return x;
+    }
+    return systemDpi();
+}
+
+SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, unsigned dpi)
+{
+    // Windows 10 1607.
+    static const auto adjustForDpi = systemCall<BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT)>(
+        L"user32.dll", "AdjustWindowRectExForDpi");
+    RECT outer {0, 0, client.cx, client.cy};
+    if (adjustForDpi != nullptr) {
+        adjustForDpi(&outer, style, FALSE, exStyle, dpi);
+    } else {
+        AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    }
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+} // namespace win32forms

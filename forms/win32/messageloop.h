@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+namespace win32forms {
+
+// The program's one message loop: runs until End, and returns the exit code End gave.
+int runMessageLoop();
+
+// One message as the loop handles it: the dialog manager first (IsDialogMessageW on the
+// message's top-level window), for Tab, Shift+Tab, Space, Enter and Esc among the controls.
+void dispatchMessage(MSG &message);
+
+} // namespace win32forms

@@ -1,0 +1,13 @@
+#pragma once
+
+// Twips (1/1440 inch) and pixels at a DPI: twips per pixel = 1440 / DPI, 15 at 96 dpi.
+namespace win32forms::twips {
+
+int toPixels(double twips, unsigned dpi);
+float fromPixels(int pixels, unsigned dpi);
+
+// The height in pixels of a font of the given points at the DPI, rounded as Windows rounds
+// MulDiv(points, dpi, 72), with fractional points such as 14.25 kept to the hundredth.
+int fontPixels(double points, unsigned dpi);
+
+} // namespace win32forms::twips

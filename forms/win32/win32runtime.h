@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms/runtime.h"
+#include "forms/win32/msgbox.h"
+
+#include <functional>
+#include <windows.h>
+
+namespace win32forms {
+
+// The forms runtime on plain Win32. The message box is a hook, so that a test can run many
+// misses without a modal box each time; the program keeps the system's box.
+struct Win32RuntimeHooks
+{
+    std::function<void(HWND owner, std::u16string_view prompt)> msgBox = showPlainOkBox;
+};
+
+class Win32Runtime : public forms::Runtime
+{
+public:
+    explicit Win32Runtime(Win32RuntimeHooks hooks = {});
+
+    std::unique_ptr<forms::Window> createWindow(
+        const forms::WindowDesign &design, forms::Window *companion) override;
+    forms::ScreenTwips screen() const override;
+    void msgBox(forms::Window &owner, std::u16string_view prompt) override;
+    void end() override;
+
+private:
+    Win32RuntimeHooks hooks;
+};
+
+} // namespace win32forms

@@ -1,0 +1,716 @@
+// The program's two windows on real Win32 windows, under Wine or on Windows, read back from
+// the window system. One group per run, so that each group starts from a fresh program:
+//   tst_windows layout <dpi>   rectangles, fonts, frame, centring and the panel at a DPI
+//   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
+//   tst_windows messagebox     the system's message box of a miss
+//   tst_windows end            End with the panel shown and never shown
+//   tst_windows soak           many cycles and ticks leak no GDI or USER object
+//   tst_windows process <exe>  the program itself ends with no window and no process left
+#include "tests/win32/check.h"
+#include "tests/win32/forms/testprogram.h"
+#include "ui/instructions/form2design.h"
+#include "ui/query/form1design.h"
+
+#include <cmath>
+#include <cwchar>
+#include <map>
+#include <set>
+
+using namespace testprogram;
+
+namespace {
+
+std::string shownRect(const RECT &rect)
+{
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " "
+        + std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+bool sameRect(const RECT &a, const RECT &b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
+#define CHECK_RECT(actual, expected)                                                               \
+    check::record(sameRect((actual), (expected)), #actual " == " #expected,                        \
+        ": got " + shownRect(actual) + ", expected " + shownRect(expected), __FILE__, __LINE__)
+
+int pixels(int twips, int dpi)
+{
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+RECT designRect(const forms::ControlDesign &row, int dpi)
+{
+    const int left = pixels(row.left, dpi);
+    const int top = pixels(row.top, dpi);
+    return {left, top, left + pixels(row.width, dpi), top + pixels(row.height, dpi)};
+}
+
+// The character height of each design font in pixels as Windows rounds it.
+int expectedFontHeight(double points, int dpi)
+{
+    static const std::map<std::pair<double, int>, int> heights {
+        {{18, 96}, 24},
+        {{18, 144}, 36},
+        {{18, 192}, 48},
+        {{15, 96}, 20},
+        {{15, 144}, 30},
+        {{15, 192}, 40},
+        {{14.25, 96}, 19},
+        {{14.25, 144}, 29},
+        {{14.25, 192}, 38},
+        {{12, 96}, 16},
+        {{12, 144}, 24},
+        {{12, 192}, 32},
+    };
+    return heights.at({points, dpi});
+}
+
+void checkFont(HWND control, const forms::FontDesign &design, int dpi, const char *name)
+{
+    LOGFONTW font {};
+    HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    if (!check::record(handle != nullptr && GetObjectW(handle, sizeof font, &font) != 0,
+            "control has a font", std::string(": ") + name, __FILE__, __LINE__)) {
+        return;
+    }
+    CHECK_EQ(font.lfHeight, -expectedFontHeight(design.points, dpi));
+    CHECK_EQ(std::wstring(font.lfFaceName), wide(design.face));
+    CHECK_EQ(font.lfCharSet, BYTE {GB2312_CHARSET});
+    CHECK_EQ(font.lfWeight, design.bold ? 700L : 400L);
+}
+
+std::set<std::string> visibleControls(const Program &program)
+{
+    std::set<std::string> names;
+    for (const forms::ControlDesign &row : form1design::controls) {
+        if (IsWindowVisible(program.control(row.name))) {
+            names.emplace(row.name);
+        }
+    }
+    return names;
+}
+
+const std::set<std::string> inputState {"Text1(0)", "Text1(1)", "Label1", "Label2", "Command3",
+    "Label5", "Label6", "Label7", "Label8", "Command4"};
+const std::set<std::string> resultState {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Label1",
+    "Label2", "Label3", "Label4", "Command1", "Command2", "Label5", "Label6", "Label7", "Label8",
+    "Command4"};
+
+void checkControls(const Program &program, int dpi)
+{
+    HWND query = program.query();
+    std::set<int> ids;
+    for (const forms::ControlDesign &row : form1design::controls) {
+        HWND control = program.control(row.name);
+        if (!check::record(IsChild(query, control), "a child of the query window",
+                std::string(": ") + std::string(row.name), __FILE__, __LINE__)) {
+            continue;
+        }
+        CHECK_RECT(rectInParent(control), designRect(row, dpi));
+        checkFont(control, row.font.value_or(*form1design::window.font), dpi,
+            std::string(row.name).c_str());
+        const int id = GetDlgCtrlID(control);
+        CHECK(id >= 100);
+        ids.insert(id);
+        wchar_t className[16] {};
+        GetClassNameW(control, className, 16);
+        const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+        switch (row.kind) {
+        case forms::ControlKind::TextBox:
+            CHECK_EQ(std::wstring(className), L"Edit");
+            CHECK((style & ES_AUTOHSCROLL) != 0);
+            CHECK((GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
+            CHECK_EQ(
+                static_cast<long long>(SendMessageW(control, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFELL);
+            // Windows names a text box by the label just before it in z-order.
+            CHECK(GetWindow(control, GW_HWNDPREV) == program.control(row.labelledBy));
+            break;
+        case forms::ControlKind::Label:
+            CHECK_EQ(std::wstring(className), L"Static");
+            CHECK_EQ(windowText(control), wide(row.caption));
+            CHECK_EQ(static_cast<long long>(style & SS_TYPEMASK), static_cast<long long>(SS_LEFT));
+            break;
+        case forms::ControlKind::CommandButton:
+            CHECK_EQ(std::wstring(className), L"Button");
+            CHECK_EQ(windowText(control), wide(row.caption));
+            CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON);
+            break;
+        }
+    }
+    CHECK_EQ(ids.size(), form1design::controls.size());
+}
+
+// Red where the design says, and the window's own background behind every label.
+void checkLabelColours(const Program &program)
+{
+    HWND query = program.query();
+    for (const forms::ControlDesign &row : form1design::controls) {
+        if (row.kind != forms::ControlKind::Label) {
+            continue;
+        }
+        HWND label = program.control(row.name);
+        HDC context = GetDC(label);
+        SendMessageW(query, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(context),
+            reinterpret_cast<LPARAM>(label));
+        const COLORREF text = GetTextColor(context);
+        const COLORREF background = GetBkColor(context);
+        ReleaseDC(label, context);
+        CHECK_EQ(static_cast<long long>(text),
+            static_cast<long long>(row.foreColor ? RGB(255, 0, 0) : GetSysColor(COLOR_WINDOWTEXT)));
+        CHECK_EQ(
+            static_cast<long long>(background), static_cast<long long>(GetSysColor(COLOR_BTNFACE)));
+    }
+}
+
+void checkQueryWindow(const Program &program, int dpi)
+{
+    HWND query = program.query();
+    CHECK(IsWindowVisible(query));
+    CHECK_EQ(windowText(query), wide(form1design::window.caption));
+    const LONG_PTR style = GetWindowLongPtrW(query, GWL_STYLE);
+    CHECK((style & WS_CAPTION) == WS_CAPTION);
+    CHECK((style & WS_SYSMENU) != 0);
+    CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+    CHECK(SendMessageW(query, WM_GETICON, ICON_BIG, 0) != 0);
+    CHECK(SendMessageW(query, WM_GETICON, ICON_SMALL, 0) != 0);
+
+    RECT client {};
+    GetClientRect(query, &client);
+    CHECK_EQ(client.right, static_cast<long>(pixels(9090, dpi)));
+    CHECK_EQ(client.bottom, static_cast<long>(pixels(5025, dpi)));
+
+    // Centred by the outer rectangle on the 1280 x 1024 screen, to the pixel.
+    const RECT outer = windowRect(query);
+    CHECK(std::abs((outer.left + outer.right) - 1280) <= 1);
+    CHECK(std::abs((outer.top + outer.bottom) - 1024) <= 1);
+    if (dpi == 96) {
+        CHECK_EQ(outer.right - outer.left, 612L);
+        CHECK_EQ(outer.bottom - outer.top, 360L);
+    }
+    CHECK(GetFocus() == program.control("Text1(0)"));
+    CHECK(visibleControls(program) == inputState);
+}
+
+void checkPanel(Program &program, int dpi)
+{
+    HWND query = program.query();
+    if (!CHECK(program.waitForPanel())) {
+        return;
+    }
+    HWND panel = program.panel();
+    CHECK(!IsWindowVisible(panel));
+    CHECK((GetWindowLongPtrW(panel, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME))
+        == WS_POPUP);
+    CHECK((GetWindowLongPtrW(panel, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0);
+    CHECK(GetWindow(panel, GW_OWNER) == nullptr);
+
+    const auto checkDocked = [query, panel] {
+        const RECT outer = windowRect(query);
+        const RECT docked = windowRect(panel);
+        const long width = outer.right - outer.left;
+        CHECK_RECT(
+            docked, (RECT {outer.right, outer.top, outer.right + (width + 1) / 2, outer.bottom}));
+    };
+    checkDocked();
+
+    HWND label = GetWindow(panel, GW_CHILD);
+    const forms::ControlDesign &instructions = form2design::controls.front();
+    CHECK_EQ(windowText(label), wide(form2design::instructions));
+    CHECK_RECT(rectInParent(label), designRect(instructions, dpi));
+    checkFont(label, *instructions.font, dpi, "Form2 Label1");
+
+    HWND button = program.control("Command4");
+    SendMessageW(button, BM_CLICK, 0, 0);
+    CHECK(IsWindowVisible(panel));
+    CHECK(GetForegroundWindow() == query);
+    runFor(120);
+    checkDocked();
+
+    // The panel follows a move within a tick or two.
+    const RECT before = windowRect(query);
+    SetWindowPos(
+        query, nullptr, before.left - 97, before.top + 41, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    runUntil([query, panel] { return windowRect(panel).left == windowRect(query).right; }, 1000);
+    checkDocked();
+    CHECK_EQ(windowRect(query).left, before.left - 97);
+
+    SendMessageW(button, BM_CLICK, 0, 0);
+    CHECK(!IsWindowVisible(panel));
+}
+
+void checkResultState(Program &program)
+{
+    const ResultTable &table = program.form1->results();
+    SetWindowTextW(program.control("Text1(0)"), wide(table.sfzh[1117]).c_str());
+    SetWindowTextW(program.control("Text1(1)"), wide(table.zkzh[1117]).c_str());
+    SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
+    CHECK(visibleControls(program) == resultState);
+    CHECK_EQ(windowText(program.control("Text1(2)")), wide(table.xm[1117]));
+    CHECK_EQ(windowText(program.control("Text1(3)")), wide(table.cj[1117]));
+
+    SendMessageW(program.control("Command1"), BM_CLICK, 0, 0);
+    CHECK(visibleControls(program) == inputState);
+    for (const char *box : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)"}) {
+        CHECK_EQ(windowText(program.control(box)), std::wstring());
+    }
+}
+
+// Moved to a screen of another DPI, the window takes the suggested rectangle and lays out its
+// controls and fonts for the new DPI; the fonts of the old DPI are released.
+void checkDpiChange(Program &program, int dpi)
+{
+    HWND query = program.query();
+    const int newDpi = dpi == 192 ? 96 : 192;
+    const RECT before = windowRect(query);
+    const RECT suggested {before.left, before.top,
+        before.left + MulDiv(before.right - before.left, newDpi, dpi),
+        before.top + MulDiv(before.bottom - before.top, newDpi, dpi)};
+    SendMessageW(
+        query, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    CHECK_RECT(windowRect(query), suggested);
+    checkControls(program, newDpi);
+
+    const RECT back {before.left, before.top, before.right, before.bottom};
+    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    CHECK_RECT(windowRect(query), before);
+    checkControls(program, dpi);
+}
+
+int layout(int dpi)
+{
+    Program program;
+    runFor(100);
+    checkQueryWindow(program, dpi);
+    checkControls(program, dpi);
+    checkLabelColours(program);
+    checkPanel(program, dpi);
+    checkResultState(program);
+    checkDpiChange(program, dpi);
+    return check::summary();
+}
+
+std::vector<std::string> tabCycle(const Program &program, int steps)
+{
+    std::map<HWND, std::string> names;
+    for (const forms::ControlDesign &row : form1design::controls) {
+        names[program.control(row.name)] = row.name;
+    }
+    std::vector<std::string> seen {names[GetFocus()]};
+    for (int step = 0; step < steps; ++step) {
+        press(VK_TAB);
+        seen.push_back(names.contains(GetFocus()) ? names[GetFocus()] : "?");
+    }
+    return seen;
+}
+
+std::wstring joined(const std::vector<std::string> &names)
+{
+    std::string all;
+    for (const std::string &name : names) {
+        all += name + " ";
+    }
+    return {all.begin(), all.end()};
+}
+
+int keys()
+{
+    std::vector<std::u16string> prompts;
+    Program program(
+        {[&prompts](HWND, std::u16string_view prompt) { prompts.emplace_back(prompt); }});
+    HWND query = program.query();
+    SetForegroundWindow(query);
+    runUntil([query] { return GetForegroundWindow() == query; });
+    CHECK(GetFocus() == program.control("Text1(0)"));
+
+    CHECK_EQ(joined(tabCycle(program, 4)), L"Text1(0) Text1(1) Command3 Command4 Text1(0) ");
+    pressShifted(VK_TAB);
+    CHECK(GetFocus() == program.control("Command4"));
+    press(VK_TAB);
+
+    const ResultTable &table = program.form1->results();
+    const std::wstring id = wide(table.sfzh[97]);
+    const std::wstring ticket = wide(table.zkzh[97]);
+    type(L"12345");
+    clearFocusedBox();
+    CHECK_EQ(windowText(program.control("Text1(0)")), std::wstring());
+    type(id);
+    press(VK_TAB);
+    type(ticket);
+    CHECK_EQ(windowText(program.control("Text1(0)")), id);
+    CHECK_EQ(windowText(program.control("Text1(1)")), ticket);
+
+    // Enter and Esc in a text box click nothing, though both numbers would be a hit.
+    press(VK_RETURN);
+    press(VK_ESCAPE);
+    CHECK(visibleControls(program) == inputState);
+    CHECK(prompts.empty());
+    CHECK(GetFocus() == program.control("Text1(1)"));
+    CHECK_EQ(windowText(program.control("Text1(1)")), ticket);
+
+    // Space clicks the focused "确    定".
+    press(VK_TAB);
+    CHECK(GetFocus() == program.control("Command3"));
+    press(VK_SPACE);
+    CHECK(visibleControls(program) == resultState);
+    CHECK_EQ(windowText(program.control("Text1(2)")), wide(table.xm[97]));
+    CHECK_EQ(windowText(program.control("Text1(3)")), wide(table.cj[97]));
+
+    SetFocus(program.control("Text1(0)"));
+    CHECK_EQ(joined(tabCycle(program, 7)),
+        L"Text1(0) Text1(1) Text1(2) Text1(3) Command1 Command2 Command4 Text1(0) ");
+    // Enter clicks the focused "继续查询".
+    SetFocus(program.control("Command1"));
+    press(VK_RETURN);
+    CHECK(visibleControls(program) == inputState);
+    CHECK_EQ(windowText(program.control("Text1(0)")), std::wstring());
+
+    // A miss: the message, and both boxes emptied.
+    SetFocus(program.control("Text1(0)"));
+    type(id);
+    press(VK_TAB);
+    type(wide(table.zkzh[98]));
+    press(VK_TAB);
+    press(VK_RETURN);
+    if (CHECK_EQ(prompts.size(), std::size_t {1})) {
+        CHECK_EQ(wide(prompts.front()), wide(form1design::noMatchPrompt));
+    }
+    CHECK_EQ(windowText(program.control("Text1(0)")), std::wstring());
+    CHECK_EQ(windowText(program.control("Text1(1)")), std::wstring());
+    CHECK(visibleControls(program) == inputState);
+
+    // Space on the narrow button shows the panel and keeps the keyboard in the query window.
+    if (CHECK(program.waitForPanel())) {
+        SetFocus(program.control("Command4"));
+        press(VK_SPACE);
+        CHECK(IsWindowVisible(program.panel()));
+        CHECK(GetFocus() == program.control("Command4"));
+        press(VK_SPACE);
+        CHECK(!IsWindowVisible(program.panel()));
+    }
+    return check::summary();
+}
+
+struct MessageBoxSeen
+{
+    HWND owner = nullptr;
+    std::wstring caption;
+    std::wstring text;
+    std::vector<std::wstring> buttons;
+    int icons = 0;
+    bool found = false;
+};
+
+BOOL CALLBACK readBoxChild(HWND child, LPARAM parameter)
+{
+    auto &seen = *reinterpret_cast<MessageBoxSeen *>(parameter);
+    wchar_t className[32] {};
+    GetClassNameW(child, className, 32);
+    if (!IsWindowVisible(child)) {
+        return TRUE;
+    }
+    if (std::wcscmp(className, L"Button") == 0) {
+        seen.buttons.push_back(windowText(child));
+    } else if (std::wcscmp(className, L"Static") == 0) {
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            // Wine's box keeps an icon control that holds no icon when none is asked for.
+            seen.icons += SendMessageW(child, STM_GETICON, 0, 0) != 0 ? 1 : 0;
+        } else if (GetWindowTextLengthW(child) > 0) {
+            seen.text = windowText(child);
+        }
+    }
+    return TRUE;
+}
+
+// Finds this process's message box (#32770), reads it and presses its button.
+DWORD WINAPI answerMessageBox(void *parameter)
+{
+    auto &seen = *static_cast<MessageBoxSeen *>(parameter);
+    for (int attempt = 0; attempt < 200 && !seen.found; ++attempt) {
+        Sleep(50);
+        for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(box, &process);
+            if (process == GetCurrentProcessId() && IsWindowVisible(box)) {
+                seen.owner = GetWindow(box, GW_OWNER);
+                seen.caption = windowText(box);
+                EnumChildWindows(box, readBoxChild, reinterpret_cast<LPARAM>(&seen));
+                seen.found = true;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                break;
+            }
+        }
+    }
+    return 0;
+}
+
+int messageBox()
+{
+    Program program;
+    runFor(100);
+    SetWindowTextW(program.control("Text1(0)"), L"110101199001011234");
+    SetWindowTextW(program.control("Text1(1)"), L"12345678901");
+    MessageBoxSeen seen;
+    HANDLE answerer = CreateThread(nullptr, 0, answerMessageBox, &seen, 0, nullptr);
+    SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
+    WaitForSingleObject(answerer, INFINITE);
+    CloseHandle(answerer);
+
+    if (CHECK(seen.found)) {
+        CHECK(seen.owner == program.query());
+        CHECK_EQ(seen.caption, L"工程1");
+        CHECK_EQ(seen.text, wide(form1design::noMatchPrompt));
+        CHECK_EQ(seen.icons, 0);
+        if (CHECK_EQ(seen.buttons.size(), std::size_t {1})) {
+            CHECK_EQ(seen.buttons.front(), L"确定");
+        }
+    }
+    CHECK_EQ(windowText(program.control("Text1(0)")), std::wstring());
+    CHECK_EQ(windowText(program.control("Text1(1)")), std::wstring());
+    return check::summary();
+}
+
+BOOL CALLBACK countWindow(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<DWORD *>(count);
+    return TRUE;
+}
+
+DWORD threadWindows()
+{
+    DWORD count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// The loop after End: it must end at once, with exit code 0.
+void checkLoopEnds()
+{
+    const ULONGLONG start = GetTickCount64();
+    PostMessageW(nullptr, WM_NULL, 0, 0);
+    CHECK_EQ(win32forms::runMessageLoop(), 0);
+    CHECK(GetTickCount64() - start < 1000);
+}
+
+int end()
+{
+    {
+        Program program;
+        if (CHECK(program.waitForPanel())) {
+            SendMessageW(program.control("Command4"), BM_CLICK, 0, 0);
+            CHECK(IsWindowVisible(program.panel()));
+        }
+        HWND query = program.query();
+        HWND panel = program.panel();
+        SendMessageW(program.control("Command2"), BM_CLICK, 0, 0);
+        CHECK(!IsWindow(query));
+        CHECK(!IsWindow(panel));
+        CHECK_EQ(threadWindows(), DWORD {0});
+        checkLoopEnds();
+    }
+    {
+        // Closed by its close box before the first tick: the panel was never made.
+        Program program;
+        HWND query = program.query();
+        CHECK(program.panel() == nullptr);
+        SendMessageW(query, WM_SYSCOMMAND, SC_CLOSE, 0);
+        CHECK(!IsWindow(query));
+        CHECK(program.panel() == nullptr);
+        CHECK_EQ(threadWindows(), DWORD {0});
+        checkLoopEnds();
+    }
+    {
+        // Closed with the panel made but hidden.
+        Program program;
+        CHECK(program.waitForPanel());
+        HWND panel = program.panel();
+        SendMessageW(program.query(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        CHECK(!IsWindow(panel));
+        CHECK_EQ(threadWindows(), DWORD {0});
+        checkLoopEnds();
+    }
+    return check::summary();
+}
+
+BOOL CALLBACK countChildren(HWND window, LPARAM count)
+{
+    ++*reinterpret_cast<DWORD *>(count);
+    EnumChildWindows(window, countWindow, count);
+    return TRUE;
+}
+
+// The process's GDI and USER objects. Windows counts them (GetGuiResources); Wine answers 0,
+// so there the GDI objects are counted by their handle slots (Wine's GetObjectType takes a
+// handle's slot number alone as the handle of whatever lives in the slot), and the USER
+// objects as the thread's windows, where a leaked control or panel would show.
+struct GuiObjects
+{
+    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+
+    GuiObjects()
+    {
+        if (gdi == 0) {
+            for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot) {
+                gdi += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0 ? 1 : 0;
+            }
+        }
+        if (user == 0) {
+            EnumThreadWindows(GetCurrentThreadId(), countChildren, reinterpret_cast<LPARAM>(&user));
+        }
+    }
+};
+
+int soak()
+{
+    int misses = 0;
+    Program program({[&misses](HWND, std::u16string_view) { ++misses; }});
+    CHECK(program.waitForPanel());
+    const ResultTable &table = program.form1->results();
+    HWND id = program.control("Text1(0)");
+    HWND ticket = program.control("Text1(1)");
+    const auto cycle = [&](int i) {
+        const auto record = static_cast<std::size_t>(1 + i % 1117);
+        SetWindowTextW(id, wide(table.sfzh[record]).c_str());
+        SetWindowTextW(ticket, wide(table.zkzh[record]).c_str());
+        SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
+        SendMessageW(program.control("Command1"), BM_CLICK, 0, 0);
+        SetWindowTextW(id, wide(table.sfzh[record]).c_str());
+        SetWindowTextW(ticket, L"00000000000");
+        SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
+        SendMessageW(program.control("Command4"), BM_CLICK, 0, 0);
+        runFor(0);
+    };
+    for (int i = 0; i < 50; ++i) {
+        cycle(i);
+    }
+    const GuiObjects before;
+    // GetGuiResources counts this process's objects; zero would make the comparison empty.
+    CHECK(before.gdi > 0);
+    CHECK(before.user > 0);
+    for (int i = 50; i < 2000; ++i) {
+        cycle(i);
+    }
+    CHECK_EQ(misses, 2000);
+    for (int tick = 0; tick < 10000; ++tick) {
+        SendMessageW(program.query(), WM_TIMER, 1, 0);
+    }
+    runFor(100);
+    const GuiObjects after;
+    std::printf("GDI objects %lu -> %lu, USER objects %lu -> %lu\n", before.gdi, after.gdi,
+        before.user, after.user);
+    CHECK(after.gdi <= before.gdi);
+    CHECK(after.user <= before.user);
+    CHECK(visibleControls(program) == inputState);
+    CHECK_EQ(windowRect(program.panel()).left, windowRect(program.query()).right);
+    return check::summary();
+}
+
+// A window of the program's process: the query window (framed), or with `panel` the shown
+// panel (frameless).
+struct ProcessForm
+{
+    DWORD process;
+    bool panel = false;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK findProcessForm(HWND window, LPARAM parameter)
+{
+    auto &wanted = *reinterpret_cast<ProcessForm *>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[64] {};
+    GetClassNameW(window, className, 64);
+    const bool framed = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    if (process == wanted.process && std::wcscmp(className, win32forms::formClassName) == 0
+        && (wanted.panel ? !framed && IsWindowVisible(window) : framed)) {
+        wanted.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK findCaption(HWND child, LPARAM parameter)
+{
+    auto &found = *reinterpret_cast<std::pair<const wchar_t *, HWND> *>(parameter);
+    if (windowText(child) == found.first) {
+        found.second = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The program itself: closed with the panel shown, it leaves no window and its process ends
+// with exit code 0.
+int process(const wchar_t *exe)
+{
+    std::wstring command = L"\"" + std::wstring(exe) + L"\"";
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started {};
+    if (!CHECK(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+            &startup, &started))) {
+        return check::summary();
+    }
+    WaitForInputIdle(started.hProcess, 10000);
+    ProcessForm query {started.dwProcessId};
+    for (int attempt = 0; attempt < 100 && query.found == nullptr; ++attempt) {
+        EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&query));
+        Sleep(50);
+    }
+    if (CHECK(query.found != nullptr)) {
+        std::pair<const wchar_t *, HWND> button {L"软件使用说明", nullptr};
+        EnumChildWindows(query.found, findCaption, reinterpret_cast<LPARAM>(&button));
+        if (CHECK(button.second != nullptr)) {
+            PostMessageW(button.second, BM_CLICK, 0, 0);
+        }
+        ProcessForm panel {started.dwProcessId, true};
+        for (int attempt = 0; attempt < 100 && panel.found == nullptr; ++attempt) {
+            Sleep(50);
+            EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&panel));
+        }
+        CHECK(panel.found != nullptr);
+        PostMessageW(query.found, WM_CLOSE, 0, 0);
+    }
+    CHECK_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeProcess(started.hProcess, &exitCode);
+    CHECK_EQ(exitCode, DWORD {0});
+    ProcessForm left {started.dwProcessId};
+    EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&left));
+    CHECK(left.found == nullptr);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return check::summary();
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t *argv[])
+{
+    const std::wstring group = argc > 1 ? argv[1] : L"";
+    if (group == L"layout" && argc == 3) {
+        return layout(_wtoi(argv[2]));
+    }
+    if (group == L"keys") {
+        return keys();
+    }
+    if (group == L"messagebox") {
+        return messageBox();
+    }
+    if (group == L"end") {
+        return end();
+    }
+    if (group == L"soak") {
+        return soak();
+    }
+    if (group == L"process" && argc == 3) {
+        return process(argv[2]);
+    }
+    std::printf(
+        "usage: tst_windows layout <dpi> | keys | messagebox | end | soak | process <exe>\n");
+    return 2;
+}
