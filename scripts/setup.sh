@@ -2,8 +2,10 @@
 # Installs what building, running and testing the program need on Debian 12, skipping what is
 # there already. Run as root (or with sudo available).
 #   scripts/setup.sh             the Linux (Qt) edition: build, run, tests, benchmarks
-#   scripts/setup.sh --windows   that and the Windows edition: the MinGW-w64 cross build and its
+#   scripts/setup.sh --windows   also the Windows edition: the MinGW-w64 cross build and its
 #                                tests and benchmark under Wine (the windows preset)
+#   scripts/setup.sh --fuzz      also the fuzz target's clang and libFuzzer (scripts/fuzz.sh)
+# The options can be combined.
 set -euo pipefail
 
 packages=(
@@ -12,7 +14,6 @@ packages=(
     qt6-base-dev libgl-dev libxcb1-dev                   # Qt 6 Widgets, X11 stacking
     libbenchmark-dev hyperfine time                      # bench/
     googletest libgtest-dev                              # tests of the core and the tools
-    clang-14 libfuzzer-14-dev                            # scripts/fuzz.sh
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     qt6-translations-l10n                                # Qt's own texts in Chinese
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots
@@ -28,14 +29,20 @@ windows_packages=(
     xvfb fonts-arphic-uming fonts-wqy-zenhei python3     # display, 宋体/黑体 faces, checks
 )
 
-case "${1:-}" in
-    "") ;;
+fuzz_packages=(
+    clang-14 libfuzzer-14-dev                            # the fuzz preset
+)
+
+for option in "$@"; do
+    case "$option" in
     --windows) packages+=("${windows_packages[@]}") ;;
+    --fuzz) packages+=("${fuzz_packages[@]}") ;;
     *)
-        echo "usage: $0 [--windows]" >&2
+        echo "usage: $0 [--windows] [--fuzz]" >&2
         exit 2
         ;;
-esac
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
