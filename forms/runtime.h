@@ -79,8 +79,9 @@ public:
     virtual ~Runtime() = default;
 
     // A new window of the design with all its controls, hidden. A window made with a companion
-    // belongs to no one, but goes with the companion: it is minimised and restored with it and
-    // never stays above other programs' windows while the companion does not.
+    // belongs to no one; where the window system would otherwise leave it behind, the runtime
+    // keeps it with the companion (the Qt runtime on X11 stacks it just above the companion and
+    // hides it while the companion is minimised or on another virtual desktop).
     virtual std::unique_ptr<Window> createWindow(
         const WindowDesign &design, Window *companion = nullptr)
         = 0;

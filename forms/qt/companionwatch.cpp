@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <QWindow>
 
-CompanionWatch::CompanionWatch(QWidget &watched, Callback callback)
-    : QObject(&watched)
+CompanionWatch::CompanionWatch(QWidget &follower, QWidget &watched, Callback callback)
+    : QObject(&follower)
     , companion(watched)
     , onChange(std::move(callback))
 {

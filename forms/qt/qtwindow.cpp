@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -20,9 +21,10 @@ namespace {
 constexpr Qt::WindowFlags fixedSingleBorder = Qt::Window | Qt::CustomizeWindowHint
     | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
     | Qt::MSWindowsFixedSizeDialogHint;
-// No border: no frame and no caption bar. A tool window gets no taskbar button, and without a
-// parent no window owns it.
-constexpr Qt::WindowFlags noBorder = Qt::Tool | Qt::FramelessWindowHint;
+// No border: no frame and no caption bar; without a parent no window owns it.
+constexpr Qt::WindowFlags noBorder = Qt::Window | Qt::FramelessWindowHint;
+// A tool window gets no taskbar button.
+constexpr Qt::WindowFlags noTaskbarButton = Qt::Tool;
 constexpr Qt::WindowFlags unmanaged = Qt::X11BypassWindowManagerHint;
 
 // The top-level widget, which reports the user closing it.
@@ -64,8 +66,9 @@ QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
     : companion(companionWindow)
 {
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
-    auto *window = new FormWidget(
-        (bordered ? fixedSingleBorder : noBorder) | (companion ? unmanaged : Qt::WindowFlags()));
+    auto *window = new FormWidget((bordered ? fixedSingleBorder : noBorder)
+        | (design.showInTaskbar ? Qt::WindowFlags() : noTaskbarButton)
+        | (companion ? unmanaged : Qt::WindowFlags()));
     form.reset(window);
     window->setObjectName(QLatin1StringView(design.name));
     window->setWindowTitle(QStringView(design.caption).toString());
@@ -99,7 +102,7 @@ QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
     };
     if (companion) {
         x11stacking::skipTaskbarAndPager(*window);
-        new CompanionWatch(*companion, [this](bool onScreen) {
+        new CompanionWatch(*window, *companion, [this](bool onScreen) {
             companionOnScreen = onScreen;
             showAsHandlersAndCompanionSay();
         });
@@ -174,7 +177,11 @@ void QtWindow::showAsHandlersAndCompanionSay()
 
 forms::Control &QtWindow::control(std::string_view name)
 {
-    return controls.find(name)->second;
+    const auto found = controls.find(name);
+    if (found == controls.end()) {
+        throw std::out_of_range("no control named " + std::string(name));
+    }
+    return found->second;
 }
 
 void QtWindow::onUnload(std::function<void()> handler)

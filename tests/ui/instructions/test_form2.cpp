@@ -133,16 +133,3 @@ TEST(Form2, neitherTheTickNorTheButtonChangesTheQueryWindowsState)
     EXPECT_EQ(h.query.find("Text1(2)").text(), table.xm[3]);
     EXPECT_EQ(h.query.find("Text1(0)").text(), table.sfzh[3]);
 }
-
-TEST(Form2, noTickRunsOnceTheProgramHasEnded)
-{
-    Harness h;
-    h.query.tick();
-    ASSERT_TRUE(h.query.click("Command4"));
-    h.query.close();
-    EXPECT_EQ(h.runtime.ends, 1);
-    const float left = h.panel()->left();
-    h.query.setLeft(0);
-    h.query.tick();
-    EXPECT_EQ(h.panel()->left(), left);
-}
