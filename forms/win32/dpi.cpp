@@ -14,19 +14,33 @@ unsigned systemDpi()
     return static_cast<unsigned>(dpi);
 }
 
+using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
+
+// Windows 10 1607.
+GetDpiForWindowFunction getDpiForWindow()
+{
+    static const auto function
+        = systemCall<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+    return function;
+}
+
 } // namespace
 
 unsigned windowDpi(HWND window)
 {
-    // Windows 10 1607.
-    static const auto getDpiForWindow
-        = systemCall<UINT(WINAPI *)(HWND)>(L"user32.dll", "GetDpiForWindow");
-    const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
+    const UINT dpi = getDpiForWindow() != nullptr ? getDpiForWindow()(window) : 0;
     return dpi != 0 ? dpi : systemDpi();
 }
 
-unsigned primaryScreenDpi()
+unsigned primaryScreenDpi(HWND windowOnPrimary)
 {
+    // A window takes the DPI of the screen it is on, as GetDpiForMonitor gives it to this
+    // program, so user32 answers where it can and shcore is not loaded just for this.
+    if (windowOnPrimary != nullptr && getDpiForWindow() != nullptr) {
+        if (const UINT dpi = getDpiForWindow()(windowOnPrimary); dpi != 0) {
+            return dpi;
+        }
+    }
     // Windows 8.1: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
     static const auto getDpiForMonitor
         = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(

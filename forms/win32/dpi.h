@@ -8,7 +8,9 @@
 namespace win32forms {
 
 unsigned windowDpi(HWND window);
-unsigned primaryScreenDpi();
+// A window of the program that lies on the primary screen, or nullptr, lets the DPI come from
+// user32 rather than from shcore.
+unsigned primaryScreenDpi(HWND windowOnPrimary);
 
 // The window rectangle around a client area of the given size, for the style at the DPI.
 SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, unsigned dpi);

@@ -7,6 +7,7 @@
 #include "forms/win32/widetext.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <ranges>
 
 namespace win32forms {
@@ -100,7 +101,24 @@ bool sameFont(const forms::FontDesign &a, const forms::FontDesign &b)
     return a.face == b.face && a.points == b.points && a.bold == b.bold;
 }
 
+BOOL CALLBACK collectForm(HWND window, LPARAM forms)
+{
+    wchar_t className[64] {};
+    GetClassNameW(window, className, 64);
+    if (std::wcscmp(className, formClassName) == 0) {
+        reinterpret_cast<std::vector<HWND> *>(forms)->push_back(window);
+    }
+    return TRUE;
+}
+
 } // namespace
+
+std::vector<HWND> formsOfThisThread()
+{
+    std::vector<HWND> forms;
+    EnumThreadWindows(GetCurrentThreadId(), collectForm, reinterpret_cast<LPARAM>(&forms));
+    return forms;
+}
 
 Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     : design(windowDesign)

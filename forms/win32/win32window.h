@@ -14,6 +14,9 @@ namespace win32forms {
 // The window class of every designed window, by which the program's end finds them.
 inline constexpr const wchar_t *formClassName = L"MerrowdaleResultsForm";
 
+// The designed windows of the calling thread, in z-order.
+std::vector<HWND> formsOfThisThread();
+
 // A designed window as a top-level Win32 window. A fixed single border is a caption bar with a
 // close box only and a frame that does not size; a window without a border is a frameless
 // popup tool window, owned by no one and without a taskbar button. Its outer geometry in

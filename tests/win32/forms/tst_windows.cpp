@@ -1,11 +1,13 @@
 // The program's two windows on real Win32 windows, under Wine or on Windows, read back from
 // the window system. One group per run, so that each group starts from a fresh program:
-//   tst_windows layout <dpi>   rectangles, fonts, frame, centring and the panel at a DPI
+//   tst_windows layout <dpi>   rectangles, fonts, frame, screen DPI, centring and the panel at
+//                              a DPI
 //   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
 //   tst_windows messagebox     the system's message box of a miss
 //   tst_windows end            End with the panel shown and never shown
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
+#include "forms/win32/dpi.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
 #include "ui/instructions/form2design.h"
@@ -193,6 +195,14 @@ void checkQueryWindow(const Program &program, int dpi)
     CHECK(visibleControls(program) == inputState);
 }
 
+// The primary screen's DPI from the query window, which lies on that screen, is the one the
+// system gives for the screen itself.
+void checkScreenDpi(const Program &program, int dpi)
+{
+    CHECK_EQ(win32forms::primaryScreenDpi(program.query()), static_cast<unsigned>(dpi));
+    CHECK_EQ(win32forms::primaryScreenDpi(nullptr), static_cast<unsigned>(dpi));
+}
+
 void checkPanel(Program &program, int dpi)
 {
     HWND query = program.query();
@@ -283,6 +293,7 @@ int layout(int dpi)
     Program program;
     runFor(100);
     checkQueryWindow(program, dpi);
+    checkScreenDpi(program, dpi);
     checkControls(program, dpi);
     checkLabelColours(program);
     checkPanel(program, dpi);
