@@ -1,5 +1,7 @@
 #include "forms/win32/twips.h"
 
+#include "forms/win32/dpi.h"
+
 #include <cmath>
 #include <windows.h>
 
@@ -13,6 +15,12 @@ int toPixels(double twips, unsigned dpi)
 float fromPixels(int pixels, unsigned dpi)
 {
     return static_cast<float>(pixels * 1440.0 / dpi);
+}
+
+unsigned screenDpi()
+{
+    static const unsigned dpi = primaryScreenDpi();
+    return dpi;
 }
 
 int fontPixels(double points, unsigned dpi)

@@ -1,6 +1,5 @@
 #include "forms/win32/win32runtime.h"
 
-#include "forms/win32/dpi.h"
 #include "forms/win32/endprogram.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/win32window.h"
@@ -31,7 +30,7 @@ forms::ScreenTwips Win32Runtime::screen() const
     MONITORINFO primary {};
     primary.cbSize = sizeof primary;
     GetMonitorInfoW(MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
-    const unsigned dpi = primaryScreenDpi();
+    const unsigned dpi = twips::screenDpi();
     const RECT &area = primary.rcMonitor;
     return {twips::fromPixels(area.left, dpi), twips::fromPixels(area.top, dpi),
         twips::fromPixels(area.right - area.left, dpi),

@@ -212,51 +212,51 @@ Win32Control *Win32Window::controlByHandle(HWND child)
 
 float Win32Window::left() const
 {
-    return twips::fromPixels(visibleFrame(window).left, dpi);
+    return twips::fromPixels(visibleFrame(window).left, twips::screenDpi());
 }
 
 float Win32Window::top() const
 {
-    return twips::fromPixels(visibleFrame(window).top, dpi);
+    return twips::fromPixels(visibleFrame(window).top, twips::screenDpi());
 }
 
 float Win32Window::width() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.right - frame.left, dpi);
+    return twips::fromPixels(frame.right - frame.left, twips::screenDpi());
 }
 
 float Win32Window::height() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.bottom - frame.top, dpi);
+    return twips::fromPixels(frame.bottom - frame.top, twips::screenDpi());
 }
 
 void Win32Window::setLeft(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, twips::toPixels(value, dpi) - frame.left, 0);
+    OffsetRect(&frame, twips::toPixels(value, twips::screenDpi()) - frame.left, 0);
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setTop(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, 0, twips::toPixels(value, dpi) - frame.top);
+    OffsetRect(&frame, 0, twips::toPixels(value, twips::screenDpi()) - frame.top);
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setWidth(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.right = frame.left + twips::toPixels(value, dpi);
+    frame.right = frame.left + twips::toPixels(value, twips::screenDpi());
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setHeight(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.bottom = frame.top + twips::toPixels(value, dpi);
+    frame.bottom = frame.top + twips::toPixels(value, twips::screenDpi());
     placeVisibleFrame(window, frame);
 }
 

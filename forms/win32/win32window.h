@@ -17,7 +17,8 @@ inline constexpr const wchar_t *formClassName = L"MerrowdaleResultsForm";
 // A designed window as a top-level Win32 window. A fixed single border is a caption bar with a
 // close box only and a frame that does not size; a window without a border is a frameless
 // popup tool window, owned by no one and without a taskbar button. Its outer geometry in
-// twips is that of the frame the user sees, at the window's own DPI.
+// twips is that of the frame the user sees, at the one DPI of all screen geometry
+// (twips::screenDpi); the window's own DPI sizes its client area, controls and fonts.
 class Win32Window : public forms::Window
 {
 public:
@@ -65,6 +66,7 @@ private:
 
     const forms::WindowDesign &design;
     HWND window = nullptr;
+    // The window's own DPI, for its client area, controls, fonts and icons.
     unsigned dpi = 96;
     // In z-order, which is the order of creation and of the dialog manager's tabbing.
     std::vector<std::unique_ptr<Win32Control>> controls;

@@ -6,6 +6,8 @@
 //   tst_windows end            End with the panel shown and never shown
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
+#include "forms/win32/twips.h"
+#include "forms/win32/visibleframe.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
 #include "ui/instructions/form2design.h"
@@ -34,6 +36,16 @@ bool sameRect(const RECT &a, const RECT &b)
 #define CHECK_RECT(actual, expected)                                                               \
     check::record(sameRect((actual), (expected)), #actual " == " #expected,                        \
         ": got " + shownRect(actual) + ", expected " + shownRect(expected), __FILE__, __LINE__)
+
+#define CHECK_TWIPS(actual, expected)                                                              \
+    check::record((actual) == (expected), #actual " == " #expected,                                \
+        ": got " + std::to_string(actual) + ", expected " + std::to_string(expected), __FILE__,    \
+        __LINE__)
+
+float twipsAt(long pixels, int dpi)
+{
+    return static_cast<float>(pixels * 1440.0 / dpi);
+}
 
 int pixels(int twips, int dpi)
 {
@@ -240,6 +252,69 @@ void checkPanel(Program &program, int dpi)
     CHECK(!IsWindowVisible(panel));
 }
 
+// Outer geometry and the screen are in twips at the primary screen's DPI for the whole
+// process, and a position plus a width converted at one DPI comes back to the pixel.
+void checkScreenTwips(const Program &program, int dpi)
+{
+    CHECK_EQ(win32forms::twips::screenDpi(), static_cast<unsigned>(dpi));
+    const forms::ScreenTwips screen = program.runtime.screen();
+    CHECK_TWIPS(screen.left, 0.0f);
+    CHECK_TWIPS(screen.top, 0.0f);
+    CHECK_TWIPS(screen.width, twipsAt(1280, dpi));
+    CHECK_TWIPS(screen.height, twipsAt(1024, dpi));
+    for (const unsigned scale : {96u, 120u, 144u, 168u, 192u, 240u}) {
+        int wrong = 0;
+        for (int left = -3000; left <= 3000; left += 7) {
+            for (const int width : {1, 306, 612, 919, 1227}) {
+                const float right = win32forms::twips::fromPixels(left, scale)
+                    + win32forms::twips::fromPixels(width, scale);
+                wrong += win32forms::twips::toPixels(right, scale) != left + width ? 1 : 0;
+            }
+        }
+        check::record(wrong == 0, "left + width in twips is exact",
+            ": " + std::to_string(wrong) + " wrong at " + std::to_string(scale) + " dpi", __FILE__,
+            __LINE__);
+    }
+}
+
+// On a screen of another DPI than the primary's, the query window lays out its controls at its
+// own DPI but keeps its outer geometry in the primary screen's twips, as the screen is: the
+// tick docks the panel to the pixel instead of scaling its place by the ratio of the DPIs.
+void checkGeometryOnOtherDpi(Program &program, int dpi)
+{
+    HWND query = program.query();
+    HWND panel = program.panel();
+    if (!CHECK(panel != nullptr)) {
+        return;
+    }
+    const int otherDpi = dpi == 144 ? 96 : 144;
+    RECT same = windowRect(query);
+    SendMessageW(
+        query, WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi), reinterpret_cast<LPARAM>(&same));
+    checkControls(program, otherDpi);
+    SetWindowPos(query, nullptr, same.left + 53, same.top - 29, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    runUntil(
+        [query, panel] {
+            return win32forms::visibleFrame(panel).left == win32forms::visibleFrame(query).right;
+        },
+        1000);
+
+    const RECT frame = win32forms::visibleFrame(query);
+    const RECT docked = win32forms::visibleFrame(panel);
+    CHECK_EQ(docked.left, frame.right);
+    CHECK_EQ(docked.top, frame.top);
+    const forms::Window &window = program.form1->window();
+    CHECK_TWIPS(window.left(), twipsAt(frame.left, dpi));
+    CHECK_TWIPS(window.top(), twipsAt(frame.top, dpi));
+    CHECK_TWIPS(window.width(), twipsAt(frame.right - frame.left, dpi));
+    CHECK_TWIPS(window.height(), twipsAt(frame.bottom - frame.top, dpi));
+
+    RECT back = windowRect(query);
+    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    checkControls(program, dpi);
+}
+
 void checkResultState(Program &program)
 {
     const ResultTable &table = program.form1->results();
@@ -286,6 +361,8 @@ int layout(int dpi)
     checkControls(program, dpi);
     checkLabelColours(program);
     checkPanel(program, dpi);
+    checkScreenTwips(program, dpi);
+    checkGeometryOnOtherDpi(program, dpi);
     checkResultState(program);
     checkDpiChange(program, dpi);
     return check::summary();
