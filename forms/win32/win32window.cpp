@@ -23,6 +23,9 @@ constexpr DWORD noBorderExStyle = WS_EX_TOOLWINDOW;
 // The icon of packaging/windows/merrowdale-results.rc.
 constexpr const wchar_t *programIcon = L"IDI_ICON1";
 
+// WM_GETDPISCALEDSIZE, Windows 10 1703, which the Windows 7 headers lack.
+constexpr UINT getDpiScaledSize = 0x02E4;
+
 constexpr UINT_PTR designTimer = 1;
 // Control IDs start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter
 // and Esc: no control answers to them.
@@ -115,9 +118,7 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
         nullptr, nullptr, instance, this);
     dpi = windowDpi(window);
 
-    const SIZE client {
-        twips::toPixels(design.clientWidth, dpi), twips::toPixels(design.clientHeight, dpi)};
-    const SIZE outer = bordered ? outerSizeForClient(client, style, exStyle, dpi) : client;
+    const SIZE outer = designedOuterSize(dpi);
     SetWindowPos(
         window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -202,6 +203,18 @@ HFONT Win32Window::fontFor(const forms::ControlDesign &row)
         return found->second.get();
     }
     return fonts.emplace_back(*wanted, createDesignFont(*wanted, dpi)).second.get();
+}
+
+// The outer size around the designed client area at the DPI; a frameless window is all client.
+SIZE Win32Window::designedOuterSize(unsigned atDpi) const
+{
+    const SIZE client {
+        twips::toPixels(design.clientWidth, atDpi), twips::toPixels(design.clientHeight, atDpi)};
+    if (design.borderStyle == forms::BorderStyle::None) {
+        return client;
+    }
+    return outerSizeForClient(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+        static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), atDpi);
 }
 
 Win32Control *Win32Window::controlByHandle(HWND child)
@@ -336,6 +349,8 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return onClose();
     case WM_ACTIVATE:
         return onActivate(wParam, lParam);
+    case getDpiScaledSize:
+        return onGetDpiScaledSize(wParam, *reinterpret_cast<SIZE *>(lParam));
     case WM_DPICHANGED:
         return onDpiChanged(wParam, *reinterpret_cast<const RECT *>(lParam));
     case DM_GETDEFID:
@@ -405,6 +420,19 @@ LRESULT Win32Window::onActivate(WPARAM wParam, LPARAM lParam)
     }
     SetFocus(focus);
     return 0;
+}
+
+// Before a move to a screen of another DPI, Windows proposes the window's size scaled in
+// proportion, though the caption bar and borders do not scale so; a framed window answers with
+// the outer size of its designed client area at the new DPI, which Windows then suggests.
+// A frameless window is all client area and scales in proportion.
+LRESULT Win32Window::onGetDpiScaledSize(WPARAM newDpi, SIZE &size)
+{
+    if (design.borderStyle == forms::BorderStyle::None) {
+        return FALSE;
+    }
+    size = designedOuterSize(static_cast<unsigned>(newDpi));
+    return TRUE;
 }
 
 // Moved to a screen of another DPI: the window takes the rectangle Windows suggests and lays

@@ -54,6 +54,7 @@ private:
     LRESULT onControlColour(HDC context, HWND child);
     LRESULT onClose();
     LRESULT onActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT onGetDpiScaledSize(WPARAM newDpi, SIZE &size);
     LRESULT onDpiChanged(WPARAM wParam, const RECT &suggested);
     LRESULT onGetDefaultId();
     LRESULT onTimerTick();
@@ -61,6 +62,7 @@ private:
     void createControls();
     void setIcons();
     void layOut();
+    SIZE designedOuterSize(unsigned atDpi) const;
     HFONT fontFor(const forms::ControlDesign &row);
     Win32Control *controlByHandle(HWND child);
 

@@ -332,23 +332,45 @@ void checkResultState(Program &program)
     }
 }
 
-// Moved to a screen of another DPI, the window takes the suggested rectangle and lays out its
-// controls and fonts for the new DPI; the fonts of the old DPI are released.
+// WM_GETDPISCALEDSIZE, Windows 10 1703, which the Windows 7 headers lack.
+constexpr UINT getDpiScaledSize = 0x02E4;
+
+void checkClientDesign(HWND query, int dpi)
+{
+    RECT client {};
+    GetClientRect(query, &client);
+    CHECK_EQ(client.right, static_cast<long>(pixels(9090, dpi)));
+    CHECK_EQ(client.bottom, static_cast<long>(pixels(5025, dpi)));
+}
+
+// Moved to a screen of another DPI as Windows 10 1703 and later move it: the window's size
+// scaled in proportion is proposed, the window answers with its own, Windows suggests a rectangle
+// of that size, and the window takes it and lays out its controls and fonts for the new DPI; the
+// fonts of the old DPI are released. The caption bar and borders are those of the DPI the window
+// really is at, the prefix's, so the client area is checked on the way back to it: from the
+// other DPI's size scaled in proportion, it must again be the design's.
 void checkDpiChange(Program &program, int dpi)
 {
     HWND query = program.query();
+    const auto moveTo = [query](int fromDpi, int toDpi) {
+        const RECT before = windowRect(query);
+        SIZE size {MulDiv(before.right - before.left, toDpi, fromDpi),
+            MulDiv(before.bottom - before.top, toDpi, fromDpi)};
+        CHECK(SendMessageW(query, getDpiScaledSize, static_cast<WPARAM>(toDpi),
+                  reinterpret_cast<LPARAM>(&size))
+            != FALSE);
+        const RECT suggested {before.left, before.top, before.left + size.cx, before.top + size.cy};
+        SendMessageW(
+            query, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
+        CHECK_RECT(windowRect(query), suggested);
+    };
     const int newDpi = dpi == 192 ? 96 : 192;
     const RECT before = windowRect(query);
-    const RECT suggested {before.left, before.top,
-        before.left + MulDiv(before.right - before.left, newDpi, dpi),
-        before.top + MulDiv(before.bottom - before.top, newDpi, dpi)};
-    SendMessageW(
-        query, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
-    CHECK_RECT(windowRect(query), suggested);
+    moveTo(dpi, newDpi);
     checkControls(program, newDpi);
 
-    const RECT back {before.left, before.top, before.right, before.bottom};
-    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    moveTo(newDpi, dpi);
+    checkClientDesign(query, dpi);
     CHECK_RECT(windowRect(query), before);
     checkControls(program, dpi);
 }
