@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <ranges>
+#include <stdexcept>
+#include <string>
 
 namespace win32forms {
 
@@ -56,7 +58,11 @@ std::vector<const forms::ControlDesign *> creationOrder(std::span<const forms::C
     }
     std::ranges::stable_sort(byTabIndex, {}, &forms::ControlDesign::tabIndex);
     const auto labelNamed = [rows](std::string_view name) {
-        return &*std::ranges::find(rows, name, &forms::ControlDesign::name);
+        const auto found = std::ranges::find(rows, name, &forms::ControlDesign::name);
+        if (found == rows.end()) {
+            throw std::out_of_range("no label named " + std::string(name));
+        }
+        return &*found;
     };
     const auto labelsABox = [rows](const forms::ControlDesign *row) {
         return std::ranges::find(rows, row->name, &forms::ControlDesign::labelledBy) != rows.end();
@@ -113,6 +119,8 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
     const DWORD style = bordered ? fixedSingleStyle : noBorderStyle;
     const DWORD exStyle = bordered ? 0 : noBorderExStyle;
+    // Before the window exists, so that a design naming a missing label leaves no window behind.
+    const std::vector<const forms::ControlDesign *> order = creationOrder(design.controls);
     // Created on the primary screen; Form_Load places it.
     CreateWindowExW(exStyle, formClassName, wide(design.caption).c_str(), style, 0, 0, 0, 0,
         nullptr, nullptr, instance, this);
@@ -122,7 +130,7 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     SetWindowPos(
         window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    createControls();
+    createControls(order);
     layOut();
     if (design.hasIcon) {
         setIcons();
@@ -139,11 +147,11 @@ Win32Window::~Win32Window()
     }
 }
 
-void Win32Window::createControls()
+void Win32Window::createControls(std::span<const forms::ControlDesign *const> order)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     int id = firstControlId;
-    for (const forms::ControlDesign *row : creationOrder(design.controls)) {
+    for (const forms::ControlDesign *row : order) {
         const ChildClass kind = childClass(row->kind);
         const std::wstring caption
             = row->kind == forms::ControlKind::TextBox ? std::wstring() : wide(row->caption);
@@ -297,8 +305,12 @@ void Win32Window::setVisible(bool visible)
 
 forms::Control &Win32Window::control(std::string_view name)
 {
-    return **std::ranges::find_if(
+    const auto found = std::ranges::find_if(
         controls, [name](const auto &control) { return control->design.name == name; });
+    if (found == controls.end()) {
+        throw std::out_of_range("no control named " + std::string(name));
+    }
+    return **found;
 }
 
 void Win32Window::onUnload(std::function<void()> handler)

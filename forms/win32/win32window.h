@@ -5,6 +5,7 @@
 #include "forms/win32/win32control.h"
 
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -59,7 +60,7 @@ private:
     LRESULT onGetDefaultId();
     LRESULT onTimerTick();
 
-    void createControls();
+    void createControls(std::span<const forms::ControlDesign *const> order);
     void setIcons();
     void layOut();
     SIZE designedOuterSize(unsigned atDpi) const;

@@ -4,6 +4,7 @@
 //   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
 //   tst_windows messagebox     the system's message box of a miss
 //   tst_windows end            End with the panel shown and never shown
+//   tst_windows designs        names the design lacks
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 #include "forms/win32/twips.h"
@@ -17,6 +18,7 @@
 #include <cwchar>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 using namespace testprogram;
 
@@ -633,6 +635,48 @@ int end()
     return check::summary();
 }
 
+template<typename Action> bool throwsOutOfRange(const Action &action)
+{
+    try {
+        action();
+    } catch (const std::out_of_range &) {
+        return true;
+    }
+    return false;
+}
+
+// A name the design lacks throws, as in the other runtimes, and a text box labelled by a
+// missing label makes no window at all.
+void checkMissingNames()
+{
+    win32forms::Win32Window query(form1design::window);
+    CHECK(throwsOutOfRange([&query] { query.control("Text9"); }));
+    CHECK(throwsOutOfRange([&query] { query.control(""); }));
+
+    static constexpr forms::ControlDesign rows[] {{.kind = forms::ControlKind::TextBox,
+        .name = "Text1",
+        .caption = u"",
+        .left = 0,
+        .top = 0,
+        .width = 1200,
+        .height = 300,
+        .font = std::nullopt,
+        .foreColor = std::nullopt,
+        .tabIndex = 0,
+        .labelledBy = "Label9"}};
+    forms::WindowDesign unlabelled = form1design::window;
+    unlabelled.controls = rows;
+    const DWORD windows = threadWindows();
+    CHECK(throwsOutOfRange([&unlabelled] { win32forms::Win32Window broken(unlabelled); }));
+    CHECK_EQ(threadWindows(), windows);
+}
+
+int designs()
+{
+    checkMissingNames();
+    return check::summary();
+}
+
 BOOL CALLBACK countChildren(HWND window, LPARAM count)
 {
     ++*reinterpret_cast<DWORD *>(count);
@@ -803,13 +847,16 @@ int wmain(int argc, wchar_t *argv[])
     if (group == L"end") {
         return end();
     }
+    if (group == L"designs") {
+        return designs();
+    }
     if (group == L"soak") {
         return soak();
     }
     if (group == L"process" && argc == 3) {
         return process(argv[2]);
     }
-    std::printf(
-        "usage: tst_windows layout <dpi> | keys | messagebox | end | soak | process <exe>\n");
+    std::printf("usage: tst_windows layout <dpi> | keys | messagebox | end | designs | soak | "
+                "process <exe>\n");
     return 2;
 }
