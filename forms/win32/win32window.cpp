@@ -20,7 +20,7 @@ namespace {
 constexpr DWORD fixedSingleStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD noBorderStyle = WS_POPUP | WS_CLIPCHILDREN;
 // A tool window gets no taskbar button.
-constexpr DWORD noBorderExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD noTaskbarExStyle = WS_EX_TOOLWINDOW;
 
 // The icon of packaging/windows/merrowdale-results.rc.
 constexpr const wchar_t *programIcon = L"IDI_ICON1";
@@ -118,7 +118,7 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     registerFormClass(instance, windowProcedure);
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
     const DWORD style = bordered ? fixedSingleStyle : noBorderStyle;
-    const DWORD exStyle = bordered ? 0 : noBorderExStyle;
+    const DWORD exStyle = design.showInTaskbar ? 0 : noTaskbarExStyle;
     // Before the window exists, so that a design naming a missing label leaves no window behind.
     const std::vector<const forms::ControlDesign *> order = creationOrder(design.controls);
     // Created on the primary screen; Form_Load places it.

@@ -17,7 +17,8 @@ inline constexpr const wchar_t *formClassName = L"MerrowdaleResultsForm";
 
 // A designed window as a top-level Win32 window. A fixed single border is a caption bar with a
 // close box only and a frame that does not size; a window without a border is a frameless
-// popup tool window, owned by no one and without a taskbar button. Its outer geometry in
+// popup. Every window is owned by no one; one not shown in the taskbar is a tool window, which
+// gets no taskbar button. Its outer geometry in
 // twips is that of the frame the user sees, at the one DPI of all screen geometry
 // (twips::screenDpi); the window's own DPI sizes its client area, controls and fonts.
 class Win32Window : public forms::Window

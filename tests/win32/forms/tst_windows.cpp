@@ -4,7 +4,7 @@
 //   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
 //   tst_windows messagebox     the system's message box of a miss
 //   tst_windows end            End with the panel shown and never shown
-//   tst_windows designs        names the design lacks
+//   tst_windows designs        names the design lacks, the taskbar button by the design
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 #include "forms/win32/twips.h"
@@ -187,6 +187,8 @@ void checkQueryWindow(const Program &program, int dpi)
     CHECK((style & WS_CAPTION) == WS_CAPTION);
     CHECK((style & WS_SYSMENU) != 0);
     CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+    // Shown in the taskbar.
+    CHECK((GetWindowLongPtrW(query, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0);
     CHECK(SendMessageW(query, WM_GETICON, ICON_BIG, 0) != 0);
     CHECK(SendMessageW(query, WM_GETICON, ICON_SMALL, 0) != 0);
 
@@ -671,9 +673,34 @@ void checkMissingNames()
     CHECK_EQ(threadWindows(), windows);
 }
 
+// The taskbar button follows the design's showInTaskbar whatever the border, and a framed tool
+// window's smaller caption bar still leaves the designed client area.
+void checkTaskbarButton(forms::BorderStyle border, bool showInTaskbar)
+{
+    forms::WindowDesign design = form1design::window;
+    design.borderStyle = border;
+    design.showInTaskbar = showInTaskbar;
+    const win32forms::Win32Window window(design);
+    const bool toolWindow
+        = (GetWindowLongPtrW(window.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    check::record(toolWindow != showInTaskbar, "a tool window exactly when not in the taskbar",
+        std::string(": border ") + (border == forms::BorderStyle::None ? "none" : "fixed single")
+            + ", showInTaskbar " + (showInTaskbar ? "true" : "false"),
+        __FILE__, __LINE__);
+    RECT client {};
+    GetClientRect(window.handle(), &client);
+    CHECK_EQ(client.right, static_cast<long>(pixels(9090, 96)));
+    CHECK_EQ(client.bottom, static_cast<long>(pixels(5025, 96)));
+}
+
 int designs()
 {
     checkMissingNames();
+    for (const forms::BorderStyle border :
+        {forms::BorderStyle::FixedSingle, forms::BorderStyle::None}) {
+        checkTaskbarButton(border, true);
+        checkTaskbarButton(border, false);
+    }
     return check::summary();
 }
 
