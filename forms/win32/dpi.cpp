@@ -29,7 +29,22 @@ GetDpiForWindowFunction getDpiForWindow()
 unsigned windowDpi(HWND window)
 {
     const UINT dpi = getDpiForWindow() != nullptr ? getDpiForWindow()(window) : 0;
-    return dpi != 0 ? dpi : systemDpi();
+    if (dpi != 0) {
+        return dpi;
+    }
+    // Windows 8.1 and 10 before 1607: the effective DPI of the window's monitor, which the screen
+    // is measured by too. shcore is looked up only here, where user32 does not answer.
+    static const auto getDpiForMonitor
+        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
+            L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpiForMonitor != nullptr
+        && SUCCEEDED(
+            getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y))) {
+        return x;
+    }
+    return systemDpi();
 }
 
 unsigned primaryScreenDpi(HWND windowOnPrimary)

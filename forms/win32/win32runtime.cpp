@@ -1,11 +1,9 @@
 #include "forms/win32/win32runtime.h"
 
-#include "forms/win32/dpi.h"
 #include "forms/win32/endprogram.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/win32window.h"
 
-#include <algorithm>
 #include <commctrl.h>
 
 namespace win32forms {
@@ -29,16 +27,10 @@ std::unique_ptr<forms::Window> Win32Runtime::createWindow(
 
 forms::ScreenTwips Win32Runtime::screen() const
 {
-    HMONITOR monitor = MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO primary {};
     primary.cbSize = sizeof primary;
-    GetMonitorInfoW(monitor, &primary);
-    // Any designed window on the primary screen is drawn at its DPI; the query window is made
-    // there, so the load-time centring finds one.
-    const std::vector<HWND> forms = formsOfThisThread();
-    const auto onPrimary = std::ranges::find_if(forms,
-        [monitor](HWND form) { return MonitorFromWindow(form, MONITOR_DEFAULTTONULL) == monitor; });
-    const unsigned dpi = primaryScreenDpi(onPrimary != forms.end() ? *onPrimary : nullptr);
+    GetMonitorInfoW(MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY), &primary);
+    const unsigned dpi = twips::screenDpi();
     const RECT &area = primary.rcMonitor;
     return {twips::fromPixels(area.left, dpi), twips::fromPixels(area.top, dpi),
         twips::fromPixels(area.right - area.left, dpi),

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cwchar>
 #include <ranges>
+#include <stdexcept>
+#include <string>
 
 namespace win32forms {
 
@@ -19,10 +21,13 @@ namespace {
 constexpr DWORD fixedSingleStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD noBorderStyle = WS_POPUP | WS_CLIPCHILDREN;
 // A tool window gets no taskbar button.
-constexpr DWORD noBorderExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD noTaskbarExStyle = WS_EX_TOOLWINDOW;
 
 // The icon of packaging/windows/merrowdale-results.rc.
 constexpr const wchar_t *programIcon = L"IDI_ICON1";
+
+// WM_GETDPISCALEDSIZE, Windows 10 1703, which the Windows 7 headers lack.
+constexpr UINT getDpiScaledSize = 0x02E4;
 
 constexpr UINT_PTR designTimer = 1;
 // Control IDs start above IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter
@@ -54,7 +59,11 @@ std::vector<const forms::ControlDesign *> creationOrder(std::span<const forms::C
     }
     std::ranges::stable_sort(byTabIndex, {}, &forms::ControlDesign::tabIndex);
     const auto labelNamed = [rows](std::string_view name) {
-        return &*std::ranges::find(rows, name, &forms::ControlDesign::name);
+        const auto found = std::ranges::find(rows, name, &forms::ControlDesign::name);
+        if (found == rows.end()) {
+            throw std::out_of_range("no label named " + std::string(name));
+        }
+        return &*found;
     };
     const auto labelsABox = [rows](const forms::ControlDesign *row) {
         return std::ranges::find(rows, row->name, &forms::ControlDesign::labelledBy) != rows.end();
@@ -127,19 +136,19 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     registerFormClass(instance, windowProcedure);
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
     const DWORD style = bordered ? fixedSingleStyle : noBorderStyle;
-    const DWORD exStyle = bordered ? 0 : noBorderExStyle;
+    const DWORD exStyle = design.showInTaskbar ? 0 : noTaskbarExStyle;
+    // Before the window exists, so that a design naming a missing label leaves no window behind.
+    const std::vector<const forms::ControlDesign *> order = creationOrder(design.controls);
     // Created on the primary screen; Form_Load places it.
     CreateWindowExW(exStyle, formClassName, wide(design.caption).c_str(), style, 0, 0, 0, 0,
         nullptr, nullptr, instance, this);
     dpi = windowDpi(window);
 
-    const SIZE client {
-        twips::toPixels(design.clientWidth, dpi), twips::toPixels(design.clientHeight, dpi)};
-    const SIZE outer = bordered ? outerSizeForClient(client, style, exStyle, dpi) : client;
+    const SIZE outer = designedOuterSize(dpi);
     SetWindowPos(
         window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    createControls();
+    createControls(order);
     layOut();
     if (design.hasIcon) {
         setIcons();
@@ -156,11 +165,11 @@ Win32Window::~Win32Window()
     }
 }
 
-void Win32Window::createControls()
+void Win32Window::createControls(std::span<const forms::ControlDesign *const> order)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     int id = firstControlId;
-    for (const forms::ControlDesign *row : creationOrder(design.controls)) {
+    for (const forms::ControlDesign *row : order) {
         const ChildClass kind = childClass(row->kind);
         const std::wstring caption
             = row->kind == forms::ControlKind::TextBox ? std::wstring() : wide(row->caption);
@@ -222,6 +231,18 @@ HFONT Win32Window::fontFor(const forms::ControlDesign &row)
     return fonts.emplace_back(*wanted, createDesignFont(*wanted, dpi)).second.get();
 }
 
+// The outer size around the designed client area at the DPI; a frameless window is all client.
+SIZE Win32Window::designedOuterSize(unsigned atDpi) const
+{
+    const SIZE client {
+        twips::toPixels(design.clientWidth, atDpi), twips::toPixels(design.clientHeight, atDpi)};
+    if (design.borderStyle == forms::BorderStyle::None) {
+        return client;
+    }
+    return outerSizeForClient(client, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+        static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), atDpi);
+}
+
 Win32Control *Win32Window::controlByHandle(HWND child)
 {
     const auto found = std::ranges::find(controls, child, &Win32Control::handle);
@@ -230,51 +251,51 @@ Win32Control *Win32Window::controlByHandle(HWND child)
 
 float Win32Window::left() const
 {
-    return twips::fromPixels(visibleFrame(window).left, dpi);
+    return twips::fromPixels(visibleFrame(window).left, twips::screenDpi());
 }
 
 float Win32Window::top() const
 {
-    return twips::fromPixels(visibleFrame(window).top, dpi);
+    return twips::fromPixels(visibleFrame(window).top, twips::screenDpi());
 }
 
 float Win32Window::width() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.right - frame.left, dpi);
+    return twips::fromPixels(frame.right - frame.left, twips::screenDpi());
 }
 
 float Win32Window::height() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.bottom - frame.top, dpi);
+    return twips::fromPixels(frame.bottom - frame.top, twips::screenDpi());
 }
 
 void Win32Window::setLeft(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, twips::toPixels(value, dpi) - frame.left, 0);
+    OffsetRect(&frame, twips::toPixels(value, twips::screenDpi()) - frame.left, 0);
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setTop(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, 0, twips::toPixels(value, dpi) - frame.top);
+    OffsetRect(&frame, 0, twips::toPixels(value, twips::screenDpi()) - frame.top);
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setWidth(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.right = frame.left + twips::toPixels(value, dpi);
+    frame.right = frame.left + twips::toPixels(value, twips::screenDpi());
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setHeight(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.bottom = frame.top + twips::toPixels(value, dpi);
+    frame.bottom = frame.top + twips::toPixels(value, twips::screenDpi());
     placeVisibleFrame(window, frame);
 }
 
@@ -302,8 +323,12 @@ void Win32Window::setVisible(bool visible)
 
 forms::Control &Win32Window::control(std::string_view name)
 {
-    return **std::ranges::find_if(
+    const auto found = std::ranges::find_if(
         controls, [name](const auto &control) { return control->design.name == name; });
+    if (found == controls.end()) {
+        throw std::out_of_range("no control named " + std::string(name));
+    }
+    return **found;
 }
 
 void Win32Window::onUnload(std::function<void()> handler)
@@ -354,6 +379,8 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return onClose();
     case WM_ACTIVATE:
         return onActivate(wParam, lParam);
+    case getDpiScaledSize:
+        return onGetDpiScaledSize(wParam, *reinterpret_cast<SIZE *>(lParam));
     case WM_DPICHANGED:
         return onDpiChanged(wParam, *reinterpret_cast<const RECT *>(lParam));
     case DM_GETDEFID:
@@ -423,6 +450,19 @@ LRESULT Win32Window::onActivate(WPARAM wParam, LPARAM lParam)
     }
     SetFocus(focus);
     return 0;
+}
+
+// Before a move to a screen of another DPI, Windows proposes the window's size scaled in
+// proportion, though the caption bar and borders do not scale so; a framed window answers with
+// the outer size of its designed client area at the new DPI, which Windows then suggests.
+// A frameless window is all client area and scales in proportion.
+LRESULT Win32Window::onGetDpiScaledSize(WPARAM newDpi, SIZE &size)
+{
+    if (design.borderStyle == forms::BorderStyle::None) {
+        return FALSE;
+    }
+    size = designedOuterSize(static_cast<unsigned>(newDpi));
+    return TRUE;
 }
 
 // Moved to a screen of another DPI: the window takes the rectangle Windows suggests and lays

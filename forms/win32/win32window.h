@@ -5,6 +5,7 @@
 #include "forms/win32/win32control.h"
 
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 #include <windows.h>
@@ -19,8 +20,10 @@ std::vector<HWND> formsOfThisThread();
 
 // A designed window as a top-level Win32 window. A fixed single border is a caption bar with a
 // close box only and a frame that does not size; a window without a border is a frameless
-// popup tool window, owned by no one and without a taskbar button. Its outer geometry in
-// twips is that of the frame the user sees, at the window's own DPI.
+// popup. Every window is owned by no one; one not shown in the taskbar is a tool window, which
+// gets no taskbar button. Its outer geometry in
+// twips is that of the frame the user sees, at the one DPI of all screen geometry
+// (twips::screenDpi); the window's own DPI sizes its client area, controls and fonts.
 class Win32Window : public forms::Window
 {
 public:
@@ -56,18 +59,21 @@ private:
     LRESULT onControlColour(HDC context, HWND child);
     LRESULT onClose();
     LRESULT onActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT onGetDpiScaledSize(WPARAM newDpi, SIZE &size);
     LRESULT onDpiChanged(WPARAM wParam, const RECT &suggested);
     LRESULT onGetDefaultId();
     LRESULT onTimerTick();
 
-    void createControls();
+    void createControls(std::span<const forms::ControlDesign *const> order);
     void setIcons();
     void layOut();
+    SIZE designedOuterSize(unsigned atDpi) const;
     HFONT fontFor(const forms::ControlDesign &row);
     Win32Control *controlByHandle(HWND child);
 
     const forms::WindowDesign &design;
     HWND window = nullptr;
+    // The window's own DPI, for its client area, controls, fonts and icons.
     unsigned dpi = 96;
     // In z-order, which is the order of creation and of the dialog manager's tabbing.
     std::vector<std::unique_ptr<Win32Control>> controls;

@@ -5,9 +5,12 @@
 //   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
 //   tst_windows messagebox     the system's message box of a miss
 //   tst_windows end            End with the panel shown and never shown
+//   tst_windows designs        names the design lacks, the taskbar button by the design
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 #include "forms/win32/dpi.h"
+#include "forms/win32/twips.h"
+#include "forms/win32/visibleframe.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
 #include "ui/instructions/form2design.h"
@@ -17,6 +20,7 @@
 #include <cwchar>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 using namespace testprogram;
 
@@ -36,6 +40,16 @@ bool sameRect(const RECT &a, const RECT &b)
 #define CHECK_RECT(actual, expected)                                                               \
     check::record(sameRect((actual), (expected)), #actual " == " #expected,                        \
         ": got " + shownRect(actual) + ", expected " + shownRect(expected), __FILE__, __LINE__)
+
+#define CHECK_TWIPS(actual, expected)                                                              \
+    check::record((actual) == (expected), #actual " == " #expected,                                \
+        ": got " + std::to_string(actual) + ", expected " + std::to_string(expected), __FILE__,    \
+        __LINE__)
+
+float twipsAt(long pixels, int dpi)
+{
+    return static_cast<float>(pixels * 1440.0 / dpi);
+}
 
 int pixels(int twips, int dpi)
 {
@@ -175,6 +189,8 @@ void checkQueryWindow(const Program &program, int dpi)
     CHECK((style & WS_CAPTION) == WS_CAPTION);
     CHECK((style & WS_SYSMENU) != 0);
     CHECK((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0);
+    // Shown in the taskbar.
+    CHECK((GetWindowLongPtrW(query, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0);
     CHECK(SendMessageW(query, WM_GETICON, ICON_BIG, 0) != 0);
     CHECK(SendMessageW(query, WM_GETICON, ICON_SMALL, 0) != 0);
 
@@ -250,6 +266,69 @@ void checkPanel(Program &program, int dpi)
     CHECK(!IsWindowVisible(panel));
 }
 
+// Outer geometry and the screen are in twips at the primary screen's DPI for the whole
+// process, and a position plus a width converted at one DPI comes back to the pixel.
+void checkScreenTwips(const Program &program, int dpi)
+{
+    CHECK_EQ(win32forms::twips::screenDpi(), static_cast<unsigned>(dpi));
+    const forms::ScreenTwips screen = program.runtime.screen();
+    CHECK_TWIPS(screen.left, 0.0f);
+    CHECK_TWIPS(screen.top, 0.0f);
+    CHECK_TWIPS(screen.width, twipsAt(1280, dpi));
+    CHECK_TWIPS(screen.height, twipsAt(1024, dpi));
+    for (const unsigned scale : {96u, 120u, 144u, 168u, 192u, 240u}) {
+        int wrong = 0;
+        for (int left = -3000; left <= 3000; left += 7) {
+            for (const int width : {1, 306, 612, 919, 1227}) {
+                const float right = win32forms::twips::fromPixels(left, scale)
+                    + win32forms::twips::fromPixels(width, scale);
+                wrong += win32forms::twips::toPixels(right, scale) != left + width ? 1 : 0;
+            }
+        }
+        check::record(wrong == 0, "left + width in twips is exact",
+            ": " + std::to_string(wrong) + " wrong at " + std::to_string(scale) + " dpi", __FILE__,
+            __LINE__);
+    }
+}
+
+// On a screen of another DPI than the primary's, the query window lays out its controls at its
+// own DPI but keeps its outer geometry in the primary screen's twips, as the screen is: the
+// tick docks the panel to the pixel instead of scaling its place by the ratio of the DPIs.
+void checkGeometryOnOtherDpi(Program &program, int dpi)
+{
+    HWND query = program.query();
+    HWND panel = program.panel();
+    if (!CHECK(panel != nullptr)) {
+        return;
+    }
+    const int otherDpi = dpi == 144 ? 96 : 144;
+    RECT same = windowRect(query);
+    SendMessageW(
+        query, WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi), reinterpret_cast<LPARAM>(&same));
+    checkControls(program, otherDpi);
+    SetWindowPos(query, nullptr, same.left + 53, same.top - 29, 0, 0,
+        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    runUntil(
+        [query, panel] {
+            return win32forms::visibleFrame(panel).left == win32forms::visibleFrame(query).right;
+        },
+        1000);
+
+    const RECT frame = win32forms::visibleFrame(query);
+    const RECT docked = win32forms::visibleFrame(panel);
+    CHECK_EQ(docked.left, frame.right);
+    CHECK_EQ(docked.top, frame.top);
+    const forms::Window &window = program.form1->window();
+    CHECK_TWIPS(window.left(), twipsAt(frame.left, dpi));
+    CHECK_TWIPS(window.top(), twipsAt(frame.top, dpi));
+    CHECK_TWIPS(window.width(), twipsAt(frame.right - frame.left, dpi));
+    CHECK_TWIPS(window.height(), twipsAt(frame.bottom - frame.top, dpi));
+
+    RECT back = windowRect(query);
+    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    checkControls(program, dpi);
+}
+
 void checkResultState(Program &program)
 {
     const ResultTable &table = program.form1->results();
@@ -267,23 +346,45 @@ void checkResultState(Program &program)
     }
 }
 
-// Moved to a screen of another DPI, the window takes the suggested rectangle and lays out its
-// controls and fonts for the new DPI; the fonts of the old DPI are released.
+// WM_GETDPISCALEDSIZE, Windows 10 1703, which the Windows 7 headers lack.
+constexpr UINT getDpiScaledSize = 0x02E4;
+
+void checkClientDesign(HWND query, int dpi)
+{
+    RECT client {};
+    GetClientRect(query, &client);
+    CHECK_EQ(client.right, static_cast<long>(pixels(9090, dpi)));
+    CHECK_EQ(client.bottom, static_cast<long>(pixels(5025, dpi)));
+}
+
+// Moved to a screen of another DPI as Windows 10 1703 and later move it: the window's size
+// scaled in proportion is proposed, the window answers with its own, Windows suggests a rectangle
+// of that size, and the window takes it and lays out its controls and fonts for the new DPI; the
+// fonts of the old DPI are released. The caption bar and borders are those of the DPI the window
+// really is at, the prefix's, so the client area is checked on the way back to it: from the
+// other DPI's size scaled in proportion, it must again be the design's.
 void checkDpiChange(Program &program, int dpi)
 {
     HWND query = program.query();
+    const auto moveTo = [query](int fromDpi, int toDpi) {
+        const RECT before = windowRect(query);
+        SIZE size {MulDiv(before.right - before.left, toDpi, fromDpi),
+            MulDiv(before.bottom - before.top, toDpi, fromDpi)};
+        CHECK(SendMessageW(query, getDpiScaledSize, static_cast<WPARAM>(toDpi),
+                  reinterpret_cast<LPARAM>(&size))
+            != FALSE);
+        const RECT suggested {before.left, before.top, before.left + size.cx, before.top + size.cy};
+        SendMessageW(
+            query, WM_DPICHANGED, MAKEWPARAM(toDpi, toDpi), reinterpret_cast<LPARAM>(&suggested));
+        CHECK_RECT(windowRect(query), suggested);
+    };
     const int newDpi = dpi == 192 ? 96 : 192;
     const RECT before = windowRect(query);
-    const RECT suggested {before.left, before.top,
-        before.left + MulDiv(before.right - before.left, newDpi, dpi),
-        before.top + MulDiv(before.bottom - before.top, newDpi, dpi)};
-    SendMessageW(
-        query, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
-    CHECK_RECT(windowRect(query), suggested);
+    moveTo(dpi, newDpi);
     checkControls(program, newDpi);
 
-    const RECT back {before.left, before.top, before.right, before.bottom};
-    SendMessageW(query, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&back));
+    moveTo(newDpi, dpi);
+    checkClientDesign(query, dpi);
     CHECK_RECT(windowRect(query), before);
     checkControls(program, dpi);
 }
@@ -297,6 +398,8 @@ int layout(int dpi)
     checkControls(program, dpi);
     checkLabelColours(program);
     checkPanel(program, dpi);
+    checkScreenTwips(program, dpi);
+    checkGeometryOnOtherDpi(program, dpi);
     checkResultState(program);
     checkDpiChange(program, dpi);
     return check::summary();
@@ -545,6 +648,73 @@ int end()
     return check::summary();
 }
 
+template<typename Action> bool throwsOutOfRange(const Action &action)
+{
+    try {
+        action();
+    } catch (const std::out_of_range &) {
+        return true;
+    }
+    return false;
+}
+
+// A name the design lacks throws, as in the other runtimes, and a text box labelled by a
+// missing label makes no window at all.
+void checkMissingNames()
+{
+    win32forms::Win32Window query(form1design::window);
+    CHECK(throwsOutOfRange([&query] { query.control("Text9"); }));
+    CHECK(throwsOutOfRange([&query] { query.control(""); }));
+
+    static constexpr forms::ControlDesign rows[] {{.kind = forms::ControlKind::TextBox,
+        .name = "Text1",
+        .caption = u"",
+        .left = 0,
+        .top = 0,
+        .width = 1200,
+        .height = 300,
+        .font = std::nullopt,
+        .foreColor = std::nullopt,
+        .tabIndex = 0,
+        .labelledBy = "Label9"}};
+    forms::WindowDesign unlabelled = form1design::window;
+    unlabelled.controls = rows;
+    const DWORD windows = threadWindows();
+    CHECK(throwsOutOfRange([&unlabelled] { win32forms::Win32Window broken(unlabelled); }));
+    CHECK_EQ(threadWindows(), windows);
+}
+
+// The taskbar button follows the design's showInTaskbar whatever the border, and a framed tool
+// window's smaller caption bar still leaves the designed client area.
+void checkTaskbarButton(forms::BorderStyle border, bool showInTaskbar)
+{
+    forms::WindowDesign design = form1design::window;
+    design.borderStyle = border;
+    design.showInTaskbar = showInTaskbar;
+    const win32forms::Win32Window window(design);
+    const bool toolWindow
+        = (GetWindowLongPtrW(window.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+    check::record(toolWindow != showInTaskbar, "a tool window exactly when not in the taskbar",
+        std::string(": border ") + (border == forms::BorderStyle::None ? "none" : "fixed single")
+            + ", showInTaskbar " + (showInTaskbar ? "true" : "false"),
+        __FILE__, __LINE__);
+    RECT client {};
+    GetClientRect(window.handle(), &client);
+    CHECK_EQ(client.right, static_cast<long>(pixels(9090, 96)));
+    CHECK_EQ(client.bottom, static_cast<long>(pixels(5025, 96)));
+}
+
+int designs()
+{
+    checkMissingNames();
+    for (const forms::BorderStyle border :
+        {forms::BorderStyle::FixedSingle, forms::BorderStyle::None}) {
+        checkTaskbarButton(border, true);
+        checkTaskbarButton(border, false);
+    }
+    return check::summary();
+}
+
 BOOL CALLBACK countChildren(HWND window, LPARAM count)
 {
     ++*reinterpret_cast<DWORD *>(count);
@@ -715,13 +885,16 @@ int wmain(int argc, wchar_t *argv[])
     if (group == L"end") {
         return end();
     }
+    if (group == L"designs") {
+        return designs();
+    }
     if (group == L"soak") {
         return soak();
     }
     if (group == L"process" && argc == 3) {
         return process(argv[2]);
     }
-    std::printf(
-        "usage: tst_windows layout <dpi> | keys | messagebox | end | soak | process <exe>\n");
+    std::printf("usage: tst_windows layout <dpi> | keys | messagebox | end | designs | soak | "
+                "process <exe>\n");
     return 2;
 }
