@@ -23,10 +23,10 @@ inline unsigned long long unixMicroseconds()
     return (ticks - ticksFrom1601To1970) / 10;
 }
 
-// Paints the shown window with its controls now, writes the time stamp and closes the window.
-inline void report(HWND window)
+// The protocol's one obligation: the time stamp, written once the window is on screen, then the
+// window closed by its normal way out.
+inline void writeStampAndClose(HWND window)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     wchar_t path[MAX_PATH] {};
     if (GetEnvironmentVariableW(L"RESULTS_FIRST_FRAME", path, MAX_PATH) == 0) {
         return;
@@ -39,6 +39,13 @@ inline void report(HWND window)
         std::fclose(file);
     }
     PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
+// Paints the shown window with its controls now, then writes the time stamp and closes it.
+inline void report(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    writeStampAndClose(window);
 }
 
 } // namespace firstframe

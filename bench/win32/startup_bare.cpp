@@ -2,7 +2,8 @@
 // STATIC control, up to its first painted frame. Follows the start-up protocol of
 // bench/win32-startup.sh: with RESULTS_FIRST_FRAME naming a file, it writes the time of its
 // first complete frame there and closes.
-#include <cstdio>
+#include "bench/win32/firstframe.h"
+
 #include <windows.h>
 
 namespace {
@@ -14,38 +15,6 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
-}
-
-// Wall-clock time in microseconds since 1970 (UTC), as precise as the system gives it:
-// GetSystemTimePreciseAsFileTime exists from Windows 8 on.
-unsigned long long unixMicroseconds()
-{
-    using GetTimeFunction = void(WINAPI *)(FILETIME *);
-    static const auto precise = reinterpret_cast<GetTimeFunction>(reinterpret_cast<void *>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
-    FILETIME now {};
-    (precise != nullptr ? precise : GetSystemTimeAsFileTime)(&now);
-    const unsigned long long ticks
-        = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    constexpr unsigned long long ticksFrom1601To1970 = 116444736000000000ULL;
-    return (ticks - ticksFrom1601To1970) / 10;
-}
-
-// The protocol's one obligation: the time stamp, written once the window is on screen.
-void reportFirstFrame(HWND window)
-{
-    wchar_t path[MAX_PATH] {};
-    if (GetEnvironmentVariableW(L"RESULTS_FIRST_FRAME", path, MAX_PATH) == 0) {
-        return;
-    }
-    GdiFlush();
-    const unsigned long long stamp = unixMicroseconds();
-    FILE *file = _wfopen(path, L"w");
-    if (file != nullptr) {
-        std::fprintf(file, "%llu\n", stamp);
-        std::fclose(file);
-    }
-    PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
 } // namespace
@@ -71,7 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     ShowWindow(window, show);
     // Paints the window and its control now rather than when the queue runs dry.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    reportFirstFrame(window);
+    firstframe::writeStampAndClose(window);
 
     MSG message {};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -24,6 +24,21 @@ GetDpiForWindowFunction getDpiForWindow()
     return function;
 }
 
+// Windows 8.1: a monitor's effective DPI, from shcore, which is looked up only where user32 does
+// not answer.
+unsigned monitorDpi(HMONITOR monitor)
+{
+    static const auto getDpiForMonitor
+        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
+            L"shcore.dll", "GetDpiForMonitor");
+    UINT x = 0;
+    UINT y = 0;
+    if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(monitor, 0, &x, &y))) {
+        return x;
+    }
+    return systemDpi();
+}
+
 } // namespace
 
 unsigned windowDpi(HWND window)
@@ -33,18 +48,8 @@ unsigned windowDpi(HWND window)
         return dpi;
     }
     // Windows 8.1 and 10 before 1607: the effective DPI of the window's monitor, which the screen
-    // is measured by too. shcore is looked up only here, where user32 does not answer.
-    static const auto getDpiForMonitor
-        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
-            L"shcore.dll", "GetDpiForMonitor");
-    UINT x = 0;
-    UINT y = 0;
-    if (getDpiForMonitor != nullptr
-        && SUCCEEDED(
-            getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y))) {
-        return x;
-    }
-    return systemDpi();
+    // is measured by too.
+    return monitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 }
 
 unsigned primaryScreenDpi(HWND windowOnPrimary)
@@ -56,18 +61,7 @@ unsigned primaryScreenDpi(HWND windowOnPrimary)
             return dpi;
         }
     }
-    // Windows 8.1: GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y).
-    static const auto getDpiForMonitor
-        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
-            L"shcore.dll", "GetDpiForMonitor");
-    UINT x = 0;
-    UINT y = 0;
-    if (getDpiForMonitor != nullptr
-        && SUCCEEDED(getDpiForMonitor(
-            MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY), 0, &x, &y))) {
-        return x;
-    }
-    return systemDpi();
+    return monitorDpi(MonitorFromPoint(POINT {0, 0}, MONITOR_DEFAULTTOPRIMARY));
 }
 
 SIZE outerSizeForClient(SIZE client, DWORD style, DWORD exStyle, unsigned dpi)

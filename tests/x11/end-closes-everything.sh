@@ -33,6 +33,11 @@ settled() {
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 click_exit() { ended || click 412 284; sleep 0.1; ended; }
+close_box() {
+    ended || xdotool windowactivate --sync "$window" key alt+F4 2>/dev/null || true
+    sleep 0.3
+    ended
+}
 
 for way in close-box exit-button; do
     "$program" &
@@ -42,8 +47,10 @@ for way in close-box exit-button; do
     click 596 156 # 软件使用说明
     wait_until panel_shown || { echo "$way: the panel did not show"; exit 1; }
     if [ "$way" = close-box ]; then
-        # Alt+F4 asks the window manager to close the window, as its close box does.
-        xdotool windowactivate --sync "$window" key alt+F4
+        # Alt+F4 asks the window manager to close the active window, as its close box does.
+        # It is asked again until the program has ended: on a loaded machine the window
+        # manager may take the first keystroke before it has made the window active.
+        wait_until close_box || true
     else
         # A lookup that finds its candidate shows "退    出".
         click 300 104
