@@ -37,13 +37,7 @@ work=$(mktemp -d)
 xvfb=
 # shellcheck source=tests/win32/wine-env.sh
 . tests/win32/wine-env.sh
-# shellcheck disable=SC2317  # run by the EXIT trap
-finish() {
-    wineserver -k 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap finish EXIT
+trap 'end_wine_session; rm -rf "$work"' EXIT
 trap 'exit 143' TERM INT
 start_xvfb
 wineserver -p

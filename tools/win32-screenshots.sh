@@ -14,12 +14,9 @@ work=$(mktemp -d)
 xvfb=
 # shellcheck source=tests/win32/wine-env.sh
 . tests/win32/wine-env.sh
-finish() {
-    wineserver -k 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap finish EXIT
+# shellcheck source=tools/keeppicture.sh
+. tools/keeppicture.sh
+trap 'end_wine_session; rm -rf "$work"' EXIT
 start_xvfb
 
 env "${locale[@]}" "$wine" "$program" >"$work/output" 2>&1 </dev/null &
@@ -44,7 +41,8 @@ click() {
 shoot() {
     import -window root "$work/screen.png"
     convert "$work/screen.png" -crop $((612 + 306 + 40))x$((360 + 40))+$((left - 20))+$((top - 20)) \
-        +repage "docs/windows-$1.png"
+        +repage "$work/$1.png"
+    keep_picture "$work/$1.png" "docs/windows-$1.png"
 }
 
 record=$(sed -n 2p data/results.tsv)

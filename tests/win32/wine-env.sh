@@ -1,8 +1,8 @@
 # shellcheck shell=bash disable=SC2034,SC2154  # shares its variables with the sourcing script
-# Sourced by tests/win32/wine-run.sh and bench/win32-startup.sh: the Wine settings and the
-# private display that every Windows program of the build runs with. Expects $root (the
-# folder wine-prefix.sh prepared) and $work (a temporary folder); sets $wine, $locale and
-# $xvfb, exports DISPLAY.
+# Sourced by tests/win32/wine-run.sh, bench/win32-startup.sh and tools/win32-screenshots.sh:
+# the Wine settings and the private display that every Windows program of the build runs with.
+# Expects $root (the folder wine-prefix.sh prepared) and $work (a temporary folder); sets $wine,
+# $locale and $xvfb, exports DISPLAY.
 
 export WINEPREFIX=${WINEPREFIX:-$root/dpi${RESULTS_WINE_DPI:-96}}
 export WINEARCH=win64
@@ -30,4 +30,11 @@ start_xvfb() {
     fi
     DISPLAY=:$(cat "$work/display")
     export DISPLAY
+}
+
+# Ends every Wine process of the prefix through its own wineserver, never by name, and the
+# private display. For the sourcing script's EXIT trap.
+end_wine_session() {
+    wineserver -k 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
 }

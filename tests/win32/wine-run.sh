@@ -22,8 +22,7 @@ xvfb=
 . "$(dirname "$0")/wine-env.sh"
 # shellcheck disable=SC2317  # run by the EXIT trap
 finish() {
-    wineserver -k 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    end_wine_session
     cat "$work/stdout" 2>/dev/null || true
     cat "$work/stderr" >&2 2>/dev/null || true
     rm -rf "$work"
