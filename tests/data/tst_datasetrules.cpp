@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <regex>
 #include <set>
 #include <string>
@@ -359,6 +360,18 @@ struct TicketGroupRow
     int absentCount;
 };
 
+// A group by its records, such as "records1to38": the name ctest lists it by and the value a
+// failure shows.
+std::string recordsName(const TicketGroupRow &group)
+{
+    return "records" + std::to_string(group.first) + "to" + std::to_string(group.last);
+}
+
+void PrintTo(const TicketGroupRow &group, std::ostream *out)
+{
+    *out << recordsName(group);
+}
+
 class TicketGroup : public DatasetRules, public testing::WithParamInterface<TicketGroupRow>
 { };
 
@@ -406,6 +419,7 @@ INSTANTIATE_TEST_SUITE_P(Groups, TicketGroup,
         TicketGroupRow {829, 834, 0}, TicketGroupRow {835, 870, 4}, TicketGroupRow {871, 883, 2},
         TicketGroupRow {884, 908, 4}, TicketGroupRow {909, 928, 3}, TicketGroupRow {929, 937, 1},
         TicketGroupRow {938, 957, 2}, TicketGroupRow {958, 992, 9}, TicketGroupRow {993, 1067, 15},
-        TicketGroupRow {1068, 1117, 3}));
+        TicketGroupRow {1068, 1117, 3}),
+    [](const testing::TestParamInfo<TicketGroupRow> &group) { return recordsName(group.param); });
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "data/chaxun.h"
 #include "ui/query/form1design.h"
 
+#include <utility>
+
 namespace {
 
 // Where a window of the given outer extent starts so that it is centred on a screen extent: the
@@ -68,12 +70,13 @@ void Form1::centreOnScreen()
 // On X11 the window manager frames the window only after it is shown, so the load-time
 // centring saw the client area alone and put the window low and to the right by half the frame.
 // Centring once more with the real outer size, before the user can have moved the window,
-// makes the load-time centring come out as meant. The panel sized itself from the same
-// frameless size if it loaded in the meantime.
+// makes the load-time centring come out as meant. Only the first frame change can be that late
+// frame; a later one (a theme or DPI change) leaves a window the user may have moved where it
+// is. The panel sized itself from the same frameless size if it loaded in the meantime.
 void Form1::frameChanged()
 {
-    if (centredSize && *centredSize != std::pair {form->width(), form->height()}) {
-        centredSize.reset();
+    if (const auto loadSize = std::exchange(centredSize, std::nullopt);
+        loadSize && *loadSize != std::pair {form->width(), form->height()}) {
         centreOnScreen();
     }
     dock.queryFrameChanged();

@@ -141,19 +141,25 @@ TEST(Form1, aMissSaysSoOverTheTypedNumbersThenEmptiesOnlyTheInputs)
     for (char16_t &c : fullWidth) {
         c = static_cast<char16_t>(c - u'0' + 0xFF10);
     }
-    const std::pair<std::u16string, std::u16string> misses[] = {
-        {u"", u""},
-        {probe.sfzh(1), u""},
-        {u"", probe.zkzh(1)},
-        {lowerX, probe.zkzh(x)},
-        {u" " + probe.sfzh(1), probe.zkzh(1)},
-        {probe.sfzh(1), probe.zkzh(1) + u" "},
-        {probe.zkzh(1), probe.sfzh(1)},
-        {probe.sfzh(1), probe.zkzh(2)},
-        {fullWidth, probe.zkzh(1)},
+    struct Miss
+    {
+        const char *what;
+        std::u16string id;
+        std::u16string ticket;
     };
-    for (const auto &[id, ticket] : misses) {
-        SCOPED_TRACE(std::string(id.begin(), id.end()));
+    const Miss misses[] = {
+        {"both empty", u"", u""},
+        {"no ticket number", probe.sfzh(1), u""},
+        {"no ID-card number", u"", probe.zkzh(1)},
+        {"a lower-case x", lowerX, probe.zkzh(x)},
+        {"a leading space", u" " + probe.sfzh(1), probe.zkzh(1)},
+        {"a trailing space", probe.sfzh(1), probe.zkzh(1) + u" "},
+        {"the numbers swapped", probe.zkzh(1), probe.sfzh(1)},
+        {"numbers of two records", probe.sfzh(1), probe.zkzh(2)},
+        {"full-width digits", fullWidth, probe.zkzh(1)},
+    };
+    for (const auto &[what, id, ticket] : misses) {
+        SCOPED_TRACE(what);
         Harness h;
         std::pair<std::u16string, std::u16string> behindTheBox;
         h.runtime.whileBoxShown = [&h, &behindTheBox](const MemoryRuntime::Box &) {
@@ -219,39 +225,72 @@ TEST(Form1, exitAndClosingEndTheProgram)
 
 TEST(Form1, loadCentresTheOuterWindowOnThePrimaryScreen)
 {
+    // The outer window is 9180 by 5400 twips: the designed client area, the caption bar and the
+    // frame of the in-memory runtime.
     struct Case
     {
         const char *what;
         forms::ScreenTwips screen;
+        float left;
+        float top;
     };
     const Case cases[] = {
-        {"a full-HD screen", {0, 0, 28800, 16200}},
-        {"a screen whose origin is not 0,0", {-19200, 4500, 19200, 12000}},
-        {"a screen smaller than the window", {0, 0, 9000, 4500}},
-        {"odd twips, halves kept", {0, 0, 12001, 9001}},
+        {"a full-HD screen", {0, 0, 28800, 16200}, 9810, 5400},
+        {"a screen whose origin is not 0,0", {-19200, 4500, 19200, 12000}, -14190, 7800},
+        {"a screen smaller than the window", {0, 0, 9000, 4500}, -90, -450},
+        {"odd twips, halves kept", {0, 0, 12001, 9001}, 1410.5F, 1800.5F},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const Harness h([&c](MemoryRuntime &runtime) { runtime.primaryScreen = c.screen; });
-        const float width = 9090 + 2 * MemoryRuntime::border;
-        const float height = 5025 + MemoryRuntime::captionBar + 2 * MemoryRuntime::border;
-        EXPECT_EQ(h.window->width(), width);
-        EXPECT_EQ(h.window->left(), c.screen.left + (c.screen.width - width) / 2);
-        EXPECT_EQ(h.window->top(), c.screen.top + (c.screen.height - height) / 2);
+        EXPECT_EQ(h.window->width(), 9180);
+        EXPECT_EQ(h.window->height(), 5400);
+        EXPECT_EQ(h.window->left(), c.left);
+        EXPECT_EQ(h.window->top(), c.top);
     }
 }
 
 TEST(Form1, aFrameThatArrivesLateCentresTheWindowOnceMore)
 {
     Harness h([](MemoryRuntime &runtime) { runtime.framesArriveLate = true; });
-    const forms::ScreenTwips screen = h.runtime.primaryScreen;
-    EXPECT_EQ(h.window->left(), (screen.width - 9090) / 2);
+    // Centred by the client area of 9090 by 5025 twips on the full-HD screen.
+    EXPECT_EQ(h.window->left(), 9855);
+    EXPECT_EQ(h.window->top(), 5587.5F);
     h.window->tick();
     h.window->frameArrives();
-    EXPECT_EQ(h.window->left(), (screen.width - h.window->width()) / 2);
-    EXPECT_EQ(h.window->top(), (screen.height - h.window->height()) / 2);
+    EXPECT_EQ(h.window->left(), 9810);
+    EXPECT_EQ(h.window->top(), 5400);
     // The panel loaded by the tick was sized from the frameless window and is sized again.
     const MemoryWindow *panel = h.runtime.window("Form2");
-    EXPECT_EQ(panel->height(), h.window->height());
-    EXPECT_EQ(panel->width(), h.window->width() / 2);
+    EXPECT_EQ(panel->height(), 5400);
+    EXPECT_EQ(panel->width(), 4590);
+}
+
+TEST(Form1, onlyTheFirstFrameChangeCanCentreTheWindowAgain)
+{
+    struct Case
+    {
+        const char *what;
+        std::function<void(MemoryWindow &)> firstChange;
+    };
+    const Case cases[] = {
+        {"the frame arrives late", [](MemoryWindow &window) { window.frameArrives(); }},
+        // The window manager frames the window anew at the same outer size.
+        {"the first change keeps the size", [](MemoryWindow &window) { window.frameGrows(0, 0); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Harness h([](MemoryRuntime &runtime) { runtime.framesArriveLate = true; });
+        c.firstChange(*h.window);
+        // The user drags the window; then a theme with a taller caption bar, or a DPI change,
+        // frames it anew.
+        h.window->setLeft(600);
+        h.window->setTop(900);
+        h.window->frameGrows(30, 120);
+        EXPECT_EQ(h.window->left(), 600);
+        EXPECT_EQ(h.window->top(), 900);
+        h.window->frameGrows(-30, -120);
+        EXPECT_EQ(h.window->left(), 600);
+        EXPECT_EQ(h.window->top(), 900);
+    }
 }
