@@ -28,7 +28,8 @@ public:
     virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;
 
-    // The handler run when the user clicks the control.
+    // The handler run when the user clicks the control. It replaces the one set before: a
+    // control has at most one click handler.
     virtual void onClick(std::function<void()> handler) = 0;
 };
 
@@ -55,9 +56,12 @@ public:
     // The control of the design with this name.
     virtual Control &control(std::string_view name) = 0;
 
+    // Each handler replaces the one set before: an event has at most one handler.
+
     // The user closes the window.
     virtual void onUnload(std::function<void()> handler) = 0;
-    // Each tick of the design's timer, which runs from the window's creation on.
+    // Each tick of the design's timer, which runs from the window's creation on. A window whose
+    // design has no timer never ticks, and giving it a timer handler throws std::logic_error.
     virtual void onTimer(std::function<void()> handler) = 0;
     // The window system changed the frame around the window after it was created, and with it
     // the outer size. X11 window managers frame a window only once it is shown.

@@ -1,5 +1,6 @@
 #include "forms/qt/controldesign.h"
 
+#include "forms/designrows.h"
 #include "forms/qt/captions.h"
 #include "forms/qt/designfont.h"
 #include "forms/qt/firstlinevalidator.h"
@@ -9,8 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <algorithm>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -53,7 +55,16 @@ QWidget *createControl(QWidget &window, const forms::ControlDesign &row)
 
 void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
 {
-    QList<std::pair<int, QWidget *>> byTabIndex;
+    // Before any control exists, so that a design naming a missing label leaves nothing behind.
+    for (const forms::ControlDesign &row : rows) {
+        if (!row.labelledBy.empty()) {
+            forms::named(rows, row.labelledBy, &forms::ControlDesign::name);
+        }
+    }
+    const auto child = [&window](std::string_view name) {
+        return window.findChild<QWidget *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+    };
+
     for (const forms::ControlDesign &row : rows) {
         QWidget *control = createControl(window, row);
         control->setObjectName(QLatin1StringView(row.name));
@@ -70,7 +81,6 @@ void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
         if (auto *button = qobject_cast<QPushButton *>(control)) {
             setButtonCaption(*button, QStringView(row.caption).toString());
         }
-        byTabIndex.append({row.tabIndex, control});
     }
 
     // Each text box is announced by the caption of its row, which is also its buddy label.
@@ -78,16 +88,14 @@ void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
         if (row.labelledBy.empty()) {
             continue;
         }
-        auto *label = window.findChild<QLabel *>(
-            QLatin1StringView(row.labelledBy), Qt::FindDirectChildrenOnly);
-        auto *box
-            = window.findChild<QWidget *>(QLatin1StringView(row.name), Qt::FindDirectChildrenOnly);
+        auto *label = qobject_cast<QLabel *>(child(row.labelledBy));
+        QWidget *box = child(row.name);
         label->setBuddy(box);
         box->setAccessibleName(spokenName(label->text()));
     }
 
-    std::ranges::sort(byTabIndex, {}, &std::pair<int, QWidget *>::first);
-    for (qsizetype i = 1; i < byTabIndex.size(); ++i) {
-        QWidget::setTabOrder(byTabIndex[i - 1].second, byTabIndex[i].second);
+    const std::vector<const forms::ControlDesign *> order = forms::inTabOrder(rows);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(child(order[i - 1]->name), child(order[i]->name));
     }
 }

@@ -17,7 +17,15 @@ QString toQString(std::u16string_view text)
 
 QtControl::QtControl(QWidget &control)
     : widget(control)
-{ }
+{
+    if (auto *button = qobject_cast<QPushButton *>(&widget)) {
+        QObject::connect(button, &QPushButton::clicked, button, [this] {
+            if (clicked) {
+                clicked();
+            }
+        });
+    }
+}
 
 std::u16string QtControl::text() const
 {
@@ -54,7 +62,5 @@ void QtControl::setVisible(bool visible)
 
 void QtControl::onClick(std::function<void()> handler)
 {
-    if (auto *button = qobject_cast<QPushButton *>(&widget)) {
-        QObject::connect(button, &QPushButton::clicked, button, std::move(handler));
-    }
+    clicked = std::move(handler);
 }

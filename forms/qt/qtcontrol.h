@@ -5,11 +5,14 @@
 class QWidget;
 
 // A designed label, text box or command button as a Qt widget. A control's Visible is its own
-// setting, which holds whether or not its window is shown.
+// setting, which holds whether or not its window is shown. A button's clicked signal is
+// connected once, to whichever click handler was set last.
 class QtControl : public forms::Control
 {
 public:
     explicit QtControl(QWidget &widget);
+    QtControl(const QtControl &) = delete;
+    QtControl &operator=(const QtControl &) = delete;
 
     std::u16string text() const override;
     void setText(std::u16string_view text) override;
@@ -19,4 +22,5 @@ public:
 
 private:
     QWidget &widget;
+    std::function<void()> clicked;
 };

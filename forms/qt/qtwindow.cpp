@@ -1,5 +1,6 @@
 #include "forms/qt/qtwindow.h"
 
+#include "forms/designrows.h"
 #include "forms/qt/companionwatch.h"
 #include "forms/qt/controldesign.h"
 #include "forms/qt/designfont.h"
@@ -11,9 +12,7 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
@@ -50,11 +49,9 @@ protected:
 // At first show the focus is in the first control of the tab order that can take it.
 void focusFirstControl(QWidget &window, std::span<const forms::ControlDesign> rows)
 {
-    std::vector<forms::ControlDesign> byTabIndex(rows.begin(), rows.end());
-    std::ranges::sort(byTabIndex, {}, &forms::ControlDesign::tabIndex);
-    for (const forms::ControlDesign &row : byTabIndex) {
-        if (row.kind != forms::ControlKind::Label) {
-            window.findChild<QWidget *>(QLatin1StringView(row.name))->setFocus();
+    for (const forms::ControlDesign *row : forms::inTabOrder(rows)) {
+        if (row->kind != forms::ControlKind::Label) {
+            window.findChild<QWidget *>(QLatin1StringView(row->name))->setFocus();
             return;
         }
     }
@@ -88,6 +85,11 @@ QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
         timer = new QTimer(window);
         timer->setObjectName(QLatin1StringView(design.timer->name));
         timer->setInterval(design.timer->interval);
+        QObject::connect(timer, &QTimer::timeout, window, [this] {
+            if (ticked) {
+                ticked();
+            }
+        });
         timer->start();
     }
     new FrameWatch(*window, [this] {
@@ -109,7 +111,13 @@ QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
     }
 }
 
-QtWindow::~QtWindow() = default;
+// The widget goes before any other member: the controls, the timer, the frame watch and the
+// companion watch die with it, and none of their callbacks can then reach a handler or a
+// control that is already gone, whatever the order the members are declared in.
+QtWindow::~QtWindow()
+{
+    form.reset();
+}
 
 float QtWindow::left() const
 {
@@ -177,11 +185,7 @@ void QtWindow::showAsHandlersAndCompanionSay()
 
 forms::Control &QtWindow::control(std::string_view name)
 {
-    const auto found = controls.find(name);
-    if (found == controls.end()) {
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-    return found->second;
+    return forms::named(controls, name, &decltype(controls)::value_type::first).second;
 }
 
 void QtWindow::onUnload(std::function<void()> handler)
@@ -191,7 +195,10 @@ void QtWindow::onUnload(std::function<void()> handler)
 
 void QtWindow::onTimer(std::function<void()> handler)
 {
-    QObject::connect(timer, &QTimer::timeout, form.get(), std::move(handler));
+    if (timer == nullptr) {
+        throw std::logic_error("window " + form->objectName().toStdString() + " has no timer");
+    }
+    ticked = std::move(handler);
 }
 
 void QtWindow::onFrameChanged(std::function<void()> handler)

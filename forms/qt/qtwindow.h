@@ -47,6 +47,8 @@ public:
 private:
     void showAsHandlersAndCompanionSay();
 
+    // The top-level widget owns the controls, the timer and the watches whose callbacks reach
+    // the members below; the destructor deletes it first of all.
     std::unique_ptr<QWidget> form;
     QWidget *const companion;
     // Visible as the handlers set it, and whether the companion is on the screen.
@@ -55,5 +57,6 @@ private:
     std::map<std::string, QtControl, std::less<>> controls;
     QTimer *timer = nullptr;
     std::function<void()> unloaded;
+    std::function<void()> ticked;
     std::function<void()> frameChanged;
 };

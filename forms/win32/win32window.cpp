@@ -1,5 +1,6 @@
 #include "forms/win32/win32window.h"
 
+#include "forms/designrows.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/twips.h"
@@ -23,7 +24,7 @@ constexpr DWORD noBorderStyle = WS_POPUP | WS_CLIPCHILDREN;
 // A tool window gets no taskbar button.
 constexpr DWORD noTaskbarExStyle = WS_EX_TOOLWINDOW;
 
-// The icon of packaging/windows/merrowdale-results.rc.
+// The icon of packaging/windows/merrowdale-results.rc.in.
 constexpr const wchar_t *programIcon = L"IDI_ICON1";
 
 // WM_GETDPISCALEDSIZE, Windows 10 1703, which the Windows 7 headers lack.
@@ -53,29 +54,17 @@ void registerFormClass(HINSTANCE instance, WNDPROC procedure)
 // just before the box, since Windows names a text box by the label before it in z-order.
 std::vector<const forms::ControlDesign *> creationOrder(std::span<const forms::ControlDesign> rows)
 {
-    std::vector<const forms::ControlDesign *> byTabIndex;
-    for (const forms::ControlDesign &row : rows) {
-        byTabIndex.push_back(&row);
-    }
-    std::ranges::stable_sort(byTabIndex, {}, &forms::ControlDesign::tabIndex);
-    const auto labelNamed = [rows](std::string_view name) {
-        const auto found = std::ranges::find(rows, name, &forms::ControlDesign::name);
-        if (found == rows.end()) {
-            throw std::out_of_range("no label named " + std::string(name));
-        }
-        return &*found;
-    };
     const auto labelsABox = [rows](const forms::ControlDesign *row) {
         return std::ranges::find(rows, row->name, &forms::ControlDesign::labelledBy) != rows.end();
     };
 
     std::vector<const forms::ControlDesign *> order;
-    for (const forms::ControlDesign *row : byTabIndex) {
+    for (const forms::ControlDesign *row : forms::inTabOrder(rows)) {
         if (labelsABox(row)) {
             continue;
         }
         if (!row->labelledBy.empty()) {
-            order.push_back(labelNamed(row->labelledBy));
+            order.push_back(&forms::named(rows, row->labelledBy, &forms::ControlDesign::name));
         }
         order.push_back(row);
     }
@@ -323,12 +312,7 @@ void Win32Window::setVisible(bool visible)
 
 forms::Control &Win32Window::control(std::string_view name)
 {
-    const auto found = std::ranges::find_if(
-        controls, [name](const auto &control) { return control->design.name == name; });
-    if (found == controls.end()) {
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-    return **found;
+    return *forms::named(controls, name, [](const auto &control) { return control->design.name; });
 }
 
 void Win32Window::onUnload(std::function<void()> handler)
@@ -338,6 +322,9 @@ void Win32Window::onUnload(std::function<void()> handler)
 
 void Win32Window::onTimer(std::function<void()> handler)
 {
+    if (!design.timer) {
+        throw std::logic_error("window " + std::string(design.name) + " has no timer");
+    }
     ticked = std::move(handler);
 }
 

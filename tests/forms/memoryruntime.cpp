@@ -1,5 +1,7 @@
 #include "tests/forms/memoryruntime.h"
 
+#include "forms/designrows.h"
+
 #include <stdexcept>
 
 namespace memoryforms {
@@ -47,6 +49,14 @@ void MemoryWindow::setHeight(float value)
     ++resizes;
 }
 
+void MemoryWindow::onTimer(std::function<void()> handler)
+{
+    if (!design.timer) {
+        throw std::logic_error("window " + std::string(design.name) + " has no timer");
+    }
+    ticked = std::move(handler);
+}
+
 bool MemoryWindow::running() const
 {
     return runtime.ends == 0;
@@ -84,13 +94,18 @@ void MemoryWindow::frameArrives()
     }
 }
 
+void MemoryWindow::frameGrows(float width, float height)
+{
+    outerWidth += width;
+    outerHeight += height;
+    if (frameChanged) {
+        frameChanged();
+    }
+}
+
 MemoryControl &MemoryWindow::find(std::string_view name)
 {
-    const auto found = controls.find(name);
-    if (found == controls.end()) {
-        throw std::out_of_range("no control named " + std::string(name));
-    }
-    return found->second;
+    return forms::named(controls, name, &decltype(controls)::value_type::first).second;
 }
 
 std::unique_ptr<forms::Window> MemoryRuntime::createWindow(

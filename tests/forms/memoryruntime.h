@@ -56,7 +56,7 @@ public:
     void setVisible(bool visible) override { shown = visible; }
     forms::Control &control(std::string_view name) override { return find(name); }
     void onUnload(std::function<void()> handler) override { unloaded = std::move(handler); }
-    void onTimer(std::function<void()> handler) override { ticked = std::move(handler); }
+    void onTimer(std::function<void()> handler) override;
     void onFrameChanged(std::function<void()> handler) override
     {
         frameChanged = std::move(handler);
@@ -70,6 +70,9 @@ public:
     void tick();
     // The window system puts its frame around the window now, keeping the client area.
     void frameArrives();
+    // The window system changes the frame around the window, as a theme or DPI change does,
+    // keeping the client area: the outer size grows by these twips.
+    void frameGrows(float width, float height);
 
     MemoryControl &find(std::string_view name);
 

@@ -13,12 +13,17 @@ void Form2::Form_Load()
 {
     form->setVisible(false);
     takeSizeFromQueryWindow();
-    form->setLeft(queryWindow.left() + queryWindow.width());
-    form->setTop(queryWindow.top());
+    dockToQueryWindow();
 }
 
 void Form2::takeSizeFromQueryWindow()
 {
     form->setHeight(queryWindow.height());
     form->setWidth(queryWindow.width() / 2);
+}
+
+void Form2::dockToQueryWindow()
+{
+    form->setLeft(queryWindow.left() + queryWindow.width());
+    form->setTop(queryWindow.top());
 }

@@ -20,6 +20,9 @@ public:
     // The size the load handler gives the panel: the query window's outer height and half its
     // outer width, the half kept unrounded.
     void takeSizeFromQueryWindow();
+    // The dock position, where the load handler and every tick put the panel: against the query
+    // window's right edge, level with its top.
+    void dockToQueryWindow();
 
     forms::Window &window() { return *form; }
 

@@ -19,9 +19,7 @@ Form2 &Form2Dock::form2()
 
 void Form2Dock::Timer1_Timer()
 {
-    forms::Window &docked = form2().window();
-    docked.setLeft(queryWindow.width() + queryWindow.left());
-    docked.setTop(queryWindow.top());
+    form2().dockToQueryWindow();
 }
 
 void Form2Dock::Command4_Click()
