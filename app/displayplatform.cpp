@@ -1,4 +1,4 @@
-#include "forms/qt/displayplatform.h"
+#include "app/displayplatform.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <string_view>
+#include "app/projectversion.h"
+#include "forms/identity.h"
 
-// The settings the whole program shares, fixed at build time. The application title is what a
-// message box raised without a caption of its own shows as its caption.
+// The settings the whole program shares, fixed at build time.
 namespace projectsettings {
 
-inline constexpr std::u16string_view applicationTitle = u"工程1";
-// An ASCII name for the window system to match the program by (X11's WM_CLASS, the desktop
-// entry), where the Chinese title would arrive mangled.
-inline constexpr std::string_view applicationName = "merrowdale-results";
-inline constexpr std::string_view version = "1.00";
-// Simplified Chinese (China): every caption and message is Chinese text.
-inline constexpr unsigned short localeId = 0x0804;
+// What each edition's entry hands its forms runtime. The version is the project's VERSION in
+// CMakeLists.txt, from which every other copy is generated.
+inline constexpr forms::Identity identity {
+    .title = u"工程1", .asciiName = "merrowdale-results", .version = projectVersion};
 
 } // namespace projectsettings

@@ -1,8 +1,9 @@
 // The program's own start-up sequence, up to the query window's first frame, and out.
+#include "app/displayplatform.h"
+#include "app/projectsettings.h"
+#include "app/qtapplication.h"
 #include "app/startup.h"
 #include "bench/firstframe.h"
-#include "forms/qt/application.h"
-#include "forms/qt/displayplatform.h"
 #include "forms/qt/qtruntime.h"
 #include "forms/qt/qtwindow.h"
 #include "ui/query/form1.h"
@@ -15,7 +16,7 @@ int main(int argc, char *argv[])
     chooseDisplayPlatform();
     QApplication application(argc, argv);
     prepareApplication();
-    QtRuntime runtime;
+    QtRuntime runtime(projectsettings::identity);
     const auto form1 = startProgram(runtime);
     const QuitAfterFirstFrame quit(static_cast<QtWindow &>(form1->window()).widget());
     return QApplication::exec();

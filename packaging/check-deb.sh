@@ -1,19 +1,21 @@
 #!/bin/sh
 # Builds the Debian package from a configured and built tree and checks what it holds: the
-# control fields (name, version, Depends with Qt, the two Chinese fonts and Qt's translations),
-# exactly the files the program installs and nothing else, and, unpacked into a scratch root,
-# that the desktop entry, its icon, its program and the metainfo find one another and still
-# validate.
+# control fields (name, the project's version, Depends with Qt, the two Chinese fonts and Qt's
+# translations), exactly the files the program installs and nothing else, and, unpacked into a
+# scratch root, that the desktop entry, its icon, its program and the metainfo find one another
+# and still validate.
 #
-#   sh packaging/check-deb.sh <build dir> [<scratch dir>]
+#   sh packaging/check-deb.sh <build dir> <version> [<scratch dir>]
 #
 # Needs cmake (cpack), dpkg-deb, dpkg-shlibdeps (dpkg-dev), desktop-file-validate
 # (desktop-file-utils) and appstreamcli (appstream).
 set -eu
 
-build=${1:?usage: check-deb.sh <build dir> [<scratch dir>]}
+usage="usage: check-deb.sh <build dir> <version> [<scratch dir>]"
+build=${1:?$usage}
+version=${2:?$usage}
 build=$(cd "$build" && pwd)
-scratch=${2:-$build/deb-check}
+scratch=${3:-$build/deb-check}
 here=$(cd "$(dirname "$0")" && pwd)
 
 app_id=org.merrowdale.ExamResults
@@ -43,7 +45,7 @@ field() {
     dpkg-deb -f "$deb" "$1"
 }
 [ "$(field Package)" = merrowdale-results ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = 1.00 ] || fail "Version is '$(field Version)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', expected '$version'"
 depends=$(field Depends)
 for package in libqt6widgets6 fonts-arphic-uming fonts-wqy-zenhei qt6-translations-l10n; do
     # Match whole package names in the comma-separated list, with or without a version.
@@ -73,7 +75,10 @@ same() {
     cmp -s "$here/$1" "$share/$2" || fail "installed $2 differs from packaging/$1"
 }
 same "$app_id.desktop" "applications/$app_id.desktop"
-same "$app_id.metainfo.xml" "metainfo/$app_id.metainfo.xml"
+cmp -s "$build/packaging/$app_id.metainfo.xml" "$share/metainfo/$app_id.metainfo.xml" ||
+    fail "installed metainfo differs from the one the build generated"
+grep -q "<release version=\"$version\"" "$share/metainfo/$app_id.metainfo.xml" ||
+    fail "metainfo has no release $version"
 same "icons/48x48/$icon.png" "icons/hicolor/48x48/apps/$icon.png"
 same "icons/256x256/$icon.png" "icons/hicolor/256x256/apps/$icon.png"
 same "icons/$icon.svg" "icons/hicolor/scalable/apps/$icon.svg"

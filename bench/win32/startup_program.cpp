@@ -1,6 +1,7 @@
 // The program's own start-up, as app/win32main.cpp runs it, up to the query window's first
 // painted frame, and out by closing the window (End). Measured by bench/win32-startup.sh
 // against startup_bare.
+#include "app/projectsettings.h"
 #include "app/startup.h"
 #include "bench/win32/firstframe.h"
 #include "forms/win32/messageloop.h"
@@ -10,7 +11,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    win32forms::Win32Runtime runtime;
+    win32forms::Win32Runtime runtime(projectsettings::identity);
     const auto form1 = startProgram(runtime);
     firstframe::report(static_cast<win32forms::Win32Window &>(form1->window()).handle());
     return win32forms::runMessageLoop();

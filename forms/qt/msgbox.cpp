@@ -1,17 +1,14 @@
 #include "forms/qt/msgbox.h"
 
-#include "app/projectsettings.h"
-
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-void showPlainOkBox(QWidget *owner, const QString &prompt)
+void showPlainOkBox(QWidget *owner, const QString &title, const QString &prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringView(projectsettings::applicationTitle).toString(),
-        prompt, QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner);
     // The designed caption, which does not depend on Qt's translations being installed.
     QAbstractButton *ok = box.button(QMessageBox::Ok);
     ok->setText(u"确定"_s);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "forms/identity.h"
 #include "forms/qt/endprogram.h"
-#include "forms/qt/msgbox.h"
 #include "forms/runtime.h"
 
 #include <QString>
@@ -14,14 +14,17 @@ class QWidget;
 // program keeps the defaults.
 struct QtRuntimeHooks
 {
-    std::function<void(QWidget *owner, const QString &prompt)> msgBox = showPlainOkBox;
+    // None: the real message box, captioned with the program's title.
+    std::function<void(QWidget *owner, const QString &prompt)> msgBox;
     std::function<void()> end = endProgram; // stops the program at once, panel included
 };
 
+// The entry hands it the program's identity: the application's name and version are set from
+// it, and the message box is captioned with its title.
 class QtRuntime : public forms::Runtime
 {
 public:
-    explicit QtRuntime(QtRuntimeHooks hooks = {});
+    explicit QtRuntime(const forms::Identity &identity, QtRuntimeHooks hooks = {});
 
     std::unique_ptr<forms::Window> createWindow(
         const forms::WindowDesign &design, forms::Window *companion) override;
@@ -30,5 +33,6 @@ public:
     void end() override;
 
 private:
+    QString title;
     QtRuntimeHooks hooks;
 };

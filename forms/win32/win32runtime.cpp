@@ -1,6 +1,7 @@
 #include "forms/win32/win32runtime.h"
 
 #include "forms/win32/endprogram.h"
+#include "forms/win32/msgbox.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/win32window.h"
 
@@ -8,8 +9,9 @@
 
 namespace win32forms {
 
-Win32Runtime::Win32Runtime(Win32RuntimeHooks runtimeHooks)
-    : hooks(std::move(runtimeHooks))
+Win32Runtime::Win32Runtime(const forms::Identity &identity, Win32RuntimeHooks runtimeHooks)
+    : title(identity.title)
+    , hooks(std::move(runtimeHooks))
 {
     // Loads Common Controls 6, which the manifest asks for, so the controls take the system's
     // visual style.
@@ -39,7 +41,12 @@ forms::ScreenTwips Win32Runtime::screen() const
 
 void Win32Runtime::msgBox(forms::Window &owner, std::u16string_view prompt)
 {
-    hooks.msgBox(static_cast<Win32Window &>(owner).handle(), prompt);
+    HWND ownerWindow = static_cast<Win32Window &>(owner).handle();
+    if (hooks.msgBox) {
+        hooks.msgBox(ownerWindow, prompt);
+    } else {
+        showPlainOkBox(ownerWindow, title, prompt);
+    }
 }
 
 void Win32Runtime::end()

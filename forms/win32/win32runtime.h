@@ -1,9 +1,10 @@
 #pragma once
 
+#include "forms/identity.h"
 #include "forms/runtime.h"
-#include "forms/win32/msgbox.h"
 
 #include <functional>
+#include <string>
 #include <windows.h>
 
 namespace win32forms {
@@ -12,13 +13,15 @@ namespace win32forms {
 // misses without a modal box each time; the program keeps the system's box.
 struct Win32RuntimeHooks
 {
-    std::function<void(HWND owner, std::u16string_view prompt)> msgBox = showPlainOkBox;
+    // None: the system's message box, captioned with the program's title.
+    std::function<void(HWND owner, std::u16string_view prompt)> msgBox;
 };
 
+// The entry hands it the program's identity, whose title captions the message box.
 class Win32Runtime : public forms::Runtime
 {
 public:
-    explicit Win32Runtime(Win32RuntimeHooks hooks = {});
+    explicit Win32Runtime(const forms::Identity &identity, Win32RuntimeHooks hooks = {});
 
     std::unique_ptr<forms::Window> createWindow(
         const forms::WindowDesign &design, forms::Window *companion) override;
@@ -27,6 +30,7 @@ public:
     void end() override;
 
 private:
+    std::u16string title;
     Win32RuntimeHooks hooks;
 };
 

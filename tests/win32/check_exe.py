@@ -3,7 +3,7 @@
 
     check_exe.py imports  EXE --objdump PATH   only the allowed system DLLs
     check_exe.py size     EXE                  at most 2 MiB
-    check_exe.py version  EXE --wrestool PATH  version resource: 1.00
+    check_exe.py version  EXE --wrestool PATH --version V  version resource: V, e.g. 1.00
     check_exe.py icon     EXE --wrestool PATH  48 x 48 at 8 bits and a larger image
     check_exe.py manifest EXE --wrestool PATH  the manifest resource and what it declares
 
@@ -71,16 +71,20 @@ def check_version(args):
         fault("no version resource")
         return
     (_, file_ms, file_ls, product_ms, product_ls) = struct.unpack_from("<5I", data, signature + 4)
+    # "1.00" is 1.0.0.0 in the fixed fields.
+    parts = [int(part) for part in args.version.split(".")]
+    expected = tuple(parts + [0] * (4 - len(parts)))
     for name, ms, ls in (("file", file_ms, file_ls), ("product", product_ms, product_ls)):
         numbers = (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
-        if numbers != (1, 0, 0, 0):
-            fault(f"fixed {name} version {'.'.join(map(str, numbers))}, expected 1.0.0.0")
+        if numbers != expected:
+            fault(f"fixed {name} version {'.'.join(map(str, numbers))}, "
+                  f"expected {'.'.join(map(str, expected))}")
     text = data.decode("utf-16-le", errors="replace")
     for key in ("ProductVersion", "FileVersion"):
         found = re.search(key + r"\x00+([^\x00]*)\x00", text)
         value = found.group(1) if found else None
-        if value != "1.00":
-            fault(f"{key} string {value!r}, expected '1.00'")
+        if value != args.version:
+            fault(f"{key} string {value!r}, expected {args.version!r}")
 
 
 def check_icon(args):
@@ -164,6 +168,7 @@ def main():
     parser.add_argument("exe")
     parser.add_argument("--objdump", default="x86_64-w64-mingw32-objdump")
     parser.add_argument("--wrestool", default="wrestool")
+    parser.add_argument("--version", help="the project's version, for the version check")
     args = parser.parse_args()
     checks[args.check](args)
     for message in faults:

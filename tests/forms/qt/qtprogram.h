@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/projectsettings.h"
 #include "forms/qt/qtruntime.h"
 #include "forms/qt/qtwindow.h"
 #include "ui/instructions/form2.h"
@@ -20,7 +21,7 @@ public:
     enum class Shown { no, yes };
 
     explicit QtProgram(MessageBoxes boxes = MessageBoxes::recorded, Shown shown = Shown::yes)
-        : runtime(recordingHooks(boxes))
+        : runtime(projectsettings::identity, recordingHooks(boxes))
         , program(std::make_unique<Form1>(runtime))
     {
         program->Form_Load();

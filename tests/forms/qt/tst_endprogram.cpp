@@ -1,8 +1,9 @@
 // End, as the program itself takes it: closing the query window with the instructions panel
 // shown stops the event loop, leaves no window on the screen, and no tick runs afterwards. It
 // has a process of its own because End stays in force once taken.
+#include "app/projectsettings.h"
+#include "app/qtapplication.h"
 #include "app/startup.h"
-#include "forms/qt/application.h"
 #include "forms/qt/qtruntime.h"
 #include "forms/qt/qtwindow.h"
 #include "ui/instructions/form2.h"
@@ -25,7 +26,7 @@ private Q_SLOTS:
     {
         // The program's own start-up on the runtime's own hooks: the real End.
         prepareApplication();
-        QtRuntime runtime;
+        QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
         QWidget &form = static_cast<QtWindow &>(form1->window()).widget();
         QTest::mouseClick(form.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);

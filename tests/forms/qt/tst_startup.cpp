@@ -1,8 +1,9 @@
 // The Qt edition's start-up: the project's settings, Qt's own texts in Chinese, the query
 // window shown with the program icon, and the choice of window-system platform.
+#include "app/displayplatform.h"
+#include "app/projectsettings.h"
+#include "app/qtapplication.h"
 #include "app/startup.h"
-#include "forms/qt/application.h"
-#include "forms/qt/displayplatform.h"
 #include "forms/qt/qtruntime.h"
 #include "forms/qt/qtwindow.h"
 #include "ui/query/form1.h"
@@ -36,7 +37,7 @@ private Q_SLOTS:
 
     void startsWithTheQueryWindowShownWithTheProgramsSettingsAndIcon()
     {
-        QtRuntime runtime;
+        QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
         QWidget &form = widget(form1->window());
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -56,7 +57,7 @@ private Q_SLOTS:
     // locales.
     void textBoxMenuIsChinese()
     {
-        QtRuntime runtime;
+        QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
         auto *box = widget(form1->window()).findChild<QLineEdit *>(u"Text1(0)"_s);
         QContextMenuEvent click(

@@ -3,6 +3,7 @@
 // The program's windows in the test process: the query window made by startProgram on the
 // Win32 runtime, a message loop to run for a while or until something holds, real keyboard
 // input, and the window handles to read what the window system shows.
+#include "app/projectsettings.h"
 #include "app/startup.h"
 #include "forms/win32/messageloop.h"
 #include "forms/win32/win32control.h"
@@ -49,7 +50,7 @@ inline void runFor(DWORD milliseconds)
 struct Program
 {
     explicit Program(win32forms::Win32RuntimeHooks hooks = {})
-        : runtime(std::move(hooks))
+        : runtime(projectsettings::identity, std::move(hooks))
         , form1(startProgram(runtime))
     { }
 

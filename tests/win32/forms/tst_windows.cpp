@@ -5,12 +5,14 @@
 //   tst_windows keys           tab order, typing, Enter, Esc and Space through real input
 //   tst_windows messagebox     the system's message box of a miss
 //   tst_windows end            End with the panel shown and never shown
-//   tst_windows designs        names the design lacks, the taskbar button by the design
+//   tst_windows designs        names the design lacks, handlers that replace, the taskbar
+//                              button by the design
 //   tst_windows soak           many cycles and ticks leak no GDI or USER object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 #include "forms/win32/dpi.h"
 #include "forms/win32/twips.h"
 #include "forms/win32/visibleframe.h"
+#include "tests/forms/unlabelleddesign.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
 #include "ui/instructions/form2design.h"
@@ -666,22 +668,44 @@ void checkMissingNames()
     CHECK(throwsOutOfRange([&query] { query.control("Text9"); }));
     CHECK(throwsOutOfRange([&query] { query.control(""); }));
 
-    static constexpr forms::ControlDesign rows[] {{.kind = forms::ControlKind::TextBox,
-        .name = "Text1",
-        .caption = u"",
-        .left = 0,
-        .top = 0,
-        .width = 1200,
-        .height = 300,
-        .font = std::nullopt,
-        .foreColor = std::nullopt,
-        .tabIndex = 0,
-        .labelledBy = "Label9"}};
-    forms::WindowDesign unlabelled = form1design::window;
-    unlabelled.controls = rows;
+    const forms::WindowDesign unlabelled = unlabelleddesign::window();
     const DWORD windows = threadWindows();
     CHECK(throwsOutOfRange([&unlabelled] { win32forms::Win32Window broken(unlabelled); }));
     CHECK_EQ(threadWindows(), windows);
+}
+
+// A click or timer handler replaces the one set before, and a window without a timer refuses a
+// timer handler, as in the other runtimes.
+void checkHandlersReplace()
+{
+    win32forms::Win32Window query(form1design::window);
+    int first = 0;
+    int second = 0;
+    query.control("Command3").onClick([&first] { ++first; });
+    query.control("Command3").onClick([&second] { ++second; });
+    HWND button = dynamic_cast<win32forms::Win32Control &>(query.control("Command3")).handle();
+    SendMessageW(query.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+        reinterpret_cast<LPARAM>(button));
+    CHECK_EQ(first, 0);
+    CHECK_EQ(second, 1);
+
+    int firstTicks = 0;
+    int secondTicks = 0;
+    query.onTimer([&firstTicks] { ++firstTicks; });
+    query.onTimer([&secondTicks] { ++secondTicks; });
+    // The design's timer has the ID 1.
+    SendMessageW(query.handle(), WM_TIMER, 1, 0);
+    CHECK_EQ(firstTicks, 0);
+    CHECK_EQ(secondTicks, 1);
+
+    win32forms::Win32Window panel(form2design::window);
+    bool refused = false;
+    try {
+        panel.onTimer([] {});
+    } catch (const std::logic_error &) {
+        refused = true;
+    }
+    CHECK(refused);
 }
 
 // The taskbar button follows the design's showInTaskbar whatever the border, and a framed tool
@@ -707,6 +731,7 @@ void checkTaskbarButton(forms::BorderStyle border, bool showInTaskbar)
 int designs()
 {
     checkMissingNames();
+    checkHandlersReplace();
     for (const forms::BorderStyle border :
         {forms::BorderStyle::FixedSingle, forms::BorderStyle::None}) {
         checkTaskbarButton(border, true);

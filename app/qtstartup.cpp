@@ -1,0 +1,25 @@
+#include "app/qtstartup.h"
+
+#include "app/projectsettings.h"
+#include "app/qtapplication.h"
+#include "app/startup.h"
+#include "forms/qt/msgbox.h"
+#include "forms/qt/qtruntime.h"
+#include "ui/query/form1.h"
+
+#include <QString>
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+std::unique_ptr<Form1> startQtProgram(QtRuntime &runtime)
+{
+    try {
+        prepareApplication();
+        return startProgram(runtime);
+    } catch (const std::exception &failure) {
+        showPlainOkBox(nullptr, QStringView(projectsettings::identity.title).toString(),
+            u"程序无法启动：%1"_s.arg(QString::fromLocal8Bit(failure.what())));
+        return nullptr;
+    }
+}
