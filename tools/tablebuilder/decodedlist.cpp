@@ -1,0 +1,77 @@
+#include "decodedlist.h"
+
+#include "textdecoding.h"
+#include "tools/common/hex.h"
+
+#include <cstddef>
+
+namespace {
+
+using TextDecoding::Encoding;
+
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// A line's bytes for a message: printable ASCII as it is, every other byte as \xHH, so that a
+// message never carries bytes that are not text.
+std::string escapedBytes(std::string_view bytes)
+{
+    std::string text = "\"";
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b >= 0x20 && b < 0x7F && b != '"' && b != '\\') {
+            text += byte;
+        } else {
+            text += "\\x" + hex(b, 2);
+        }
+    }
+    return text + '"';
+}
+
+struct BadLine
+{
+    int number = 0;
+    std::string_view bytes;
+};
+
+// The first line that does not decode on its own. A line feed never occurs inside a sequence of
+// either encoding, so decoding line by line finds the line of the first bad byte.
+BadLine firstBadLine(std::string_view bytes, Encoding encoding)
+{
+    int number = 1;
+    for (std::size_t start = 0; start <= bytes.size(); ++number) {
+        std::size_t end = bytes.find('\n', start);
+        end = end == std::string_view::npos ? bytes.size() : end;
+        const std::string_view line = bytes.substr(start, end - start);
+        if (!TextDecoding::decode(line, encoding)) {
+            return {number, line};
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
+} // namespace
+
+DecodedList decodeList(std::string_view bytes)
+{
+    DecodedList list;
+    const bool withBom = bytes.starts_with(byteOrderMark);
+    if (std::optional<std::u32string> text = TextDecoding::decode(
+            withBom ? bytes.substr(byteOrderMark.size()) : bytes, Encoding::utf8)) {
+        list.text = std::move(*text);
+        list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
+        return list;
+    }
+    list.firstLineNotUtf8 = firstBadLine(bytes, Encoding::utf8).number;
+    if (std::optional<std::u32string> text = TextDecoding::decode(bytes, Encoding::gb18030)) {
+        list.text = std::move(*text);
+        list.encoding = "GB18030";
+        return list;
+    }
+    const BadLine bad = firstBadLine(bytes, Encoding::gb18030);
+    list.problem = ListProblem {bad.number, {},
+        "the file is neither UTF-8 nor GB18030 text; this line holds bytes that are neither: "
+            + escapedBytes(bad.bytes)
+            + ". In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\""};
+    return list;
+}
