@@ -62,16 +62,22 @@ DecodedList decodeList(std::string_view bytes)
         list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
         return list;
     }
-    list.firstLineNotUtf8 = firstBadLine(bytes, Encoding::utf8).number;
     if (std::optional<std::u32string> text = TextDecoding::decode(bytes, Encoding::gb18030)) {
         list.text = std::move(*text);
         list.encoding = "GB18030";
+        list.firstLineNotUtf8 = firstBadLine(bytes, Encoding::utf8).number;
         return list;
     }
-    const BadLine bad = firstBadLine(bytes, Encoding::gb18030);
+    // The encoding that reads further is the one the file is meant to be in, and its first bad
+    // byte is the one to mend.
+    const BadLine utf8Bad = firstBadLine(bytes, Encoding::utf8);
+    const BadLine gb18030Bad = firstBadLine(bytes, Encoding::gb18030);
+    const bool utf8Further = utf8Bad.number >= gb18030Bad.number;
+    const BadLine &bad = utf8Further ? utf8Bad : gb18030Bad;
     list.problem = ListProblem {bad.number, {},
-        "the file is neither UTF-8 nor GB18030 text; this line holds bytes that are neither: "
-            + escapedBytes(bad.bytes)
+        std::string("the file is neither UTF-8 nor GB18030 text; read as ")
+            + (utf8Further ? "UTF-8" : "GB18030") + ", which it is up to here, this line holds "
+            + "bytes that are not: " + escapedBytes(bad.bytes)
             + ". In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\""};
     return list;
 }
