@@ -62,6 +62,16 @@ DecodedList decodeList(std::string_view bytes)
         list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
         return list;
     }
+    const std::string saveAsUtf8
+        = "In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\"";
+    if (!TextDecoding::supported(Encoding::gb18030)) {
+        const BadLine bad = firstBadLine(bytes, Encoding::utf8);
+        list.problem = ListProblem {bad.number, {},
+            "the file is not UTF-8, and this system cannot read GB18030 (it has no code page "
+            "54936); this line holds bytes that are not UTF-8: "
+                + escapedBytes(bad.bytes) + ". " + saveAsUtf8};
+        return list;
+    }
     if (std::optional<std::u32string> text = TextDecoding::decode(bytes, Encoding::gb18030)) {
         list.text = std::move(*text);
         list.encoding = "GB18030";
@@ -77,7 +87,6 @@ DecodedList decodeList(std::string_view bytes)
     list.problem = ListProblem {bad.number, {},
         std::string("the file is neither UTF-8 nor GB18030 text; read as ")
             + (utf8Further ? "UTF-8" : "GB18030") + ", which it is up to here, this line holds "
-            + "bytes that are not: " + escapedBytes(bad.bytes)
-            + ". In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\""};
+            + "bytes that are not: " + escapedBytes(bad.bytes) + ". " + saveAsUtf8};
     return list;
 }

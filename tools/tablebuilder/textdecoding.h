@@ -16,7 +16,11 @@ enum class Encoding {
     gb18030, // code page 54936 on Windows
 };
 
-// The code points of bytes, or nothing when they are not text in the encoding.
+// Whether this system decodes the encoding at all: Wine, for one, has no code page 54936.
+bool supported(Encoding encoding);
+
+// The code points of bytes, or nothing when they are not text in the encoding or the encoding
+// is not supported.
 std::optional<std::u32string> decode(std::string_view bytes, Encoding encoding);
 
 } // namespace TextDecoding

@@ -30,11 +30,21 @@ private:
     iconv_t descriptor;
 };
 
+const char *iconvName(Encoding encoding)
+{
+    return encoding == Encoding::utf8 ? "UTF-8" : "GB18030";
+}
+
 } // namespace
+
+bool supported(Encoding encoding)
+{
+    return Converter(iconvName(encoding)).valid();
+}
 
 std::optional<std::u32string> decode(std::string_view bytes, Encoding encoding)
 {
-    Converter converter(encoding == Encoding::utf8 ? "UTF-8" : "GB18030");
+    Converter converter(iconvName(encoding));
     if (!converter.valid()) {
         return std::nullopt;
     }

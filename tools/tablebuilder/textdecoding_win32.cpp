@@ -10,27 +10,36 @@ namespace {
 // GB18030; Windows has it as a code page of its own since Windows XP.
 constexpr UINT gb18030CodePage = 54936;
 
+UINT codePage(Encoding encoding)
+{
+    return encoding == Encoding::utf8 ? CP_UTF8 : gb18030CodePage;
+}
+
 } // namespace
+
+bool supported(Encoding encoding)
+{
+    return IsValidCodePage(codePage(encoding)) != 0;
+}
 
 std::optional<std::u32string> decode(std::string_view bytes, Encoding encoding)
 {
+    if (!supported(encoding) || bytes.size() > static_cast<std::size_t>(INT_MAX)) {
+        return std::nullopt;
+    }
     if (bytes.empty()) {
         return std::u32string();
     }
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) {
-        return std::nullopt;
-    }
-    const UINT codePage = encoding == Encoding::utf8 ? CP_UTF8 : gb18030CodePage;
+    const UINT page = codePage(encoding);
     const int size = static_cast<int>(bytes.size());
     // MB_ERR_INVALID_CHARS makes the call fail instead of putting U+FFFD for bad bytes.
     const int length
-        = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+        = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
     if (length <= 0) {
         return std::nullopt;
     }
     std::wstring utf16(static_cast<std::size_t>(length), L'\0');
-    if (MultiByteToWideChar(
-            codePage, MB_ERR_INVALID_CHARS, bytes.data(), size, utf16.data(), length)
+    if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size, utf16.data(), length)
         != length) {
         return std::nullopt;
     }
