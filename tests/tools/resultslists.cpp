@@ -106,6 +106,9 @@ std::vector<BrokenList> brokenLists()
             validRecord(6).sfzh + "\r\t" + validRecord(6).zkzh + '\t' + validRecord(6).xm + '\t'
                 + validRecord(6).cj),
         7, "", "carriage return without a line feed"});
+    lists.push_back({"UTF-16", std::string("\xFF\xFEs\0f\0z\0h\0", 10), 1, "",
+        "the file is UTF-16 (Excel's \"Unicode Text\"), which is not read. In Excel, open the "
+        "sheet and save it again as \"CSV UTF-8 (Comma delimited)\""});
     lists.push_back({"neither UTF-8 nor GB18030", withFieldBytes(20, 2, "\xFF\xFE"), 21, "",
         "neither UTF-8 nor GB18030"});
 

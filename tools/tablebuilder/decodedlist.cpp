@@ -54,7 +54,16 @@ BadLine firstBadLine(std::string_view bytes, Encoding encoding)
 
 DecodedList decodeList(std::string_view bytes)
 {
+    const std::string saveAsUtf8
+        = "In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\"";
     DecodedList list;
+    // Excel's "Unicode Text" is UTF-16 with a byte order mark; as GB18030 it would read as text
+    // with a NUL after every ASCII character.
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        list.problem = ListProblem {1, {},
+            "the file is UTF-16 (Excel's \"Unicode Text\"), which is not read. " + saveAsUtf8};
+        return list;
+    }
     const bool withBom = bytes.starts_with(byteOrderMark);
     if (std::optional<std::u32string> text = TextDecoding::decode(
             withBom ? bytes.substr(byteOrderMark.size()) : bytes, Encoding::utf8)) {
@@ -62,8 +71,6 @@ DecodedList decodeList(std::string_view bytes)
         list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
         return list;
     }
-    const std::string saveAsUtf8
-        = "In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\"";
     if (!TextDecoding::supported(Encoding::gb18030)) {
         const BadLine bad = firstBadLine(bytes, Encoding::utf8);
         list.problem = ListProblem {bad.number, {},
