@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the table builder's parser for a bounded time, seeded with data/results.tsv and the
-# broken lists of the builder's tests; fails on a crash, a leak, a slow input or a broken
+# Fuzzes the table builder's parser for a bounded time, seeded with data/results.tsv as it is and
+# as Excel exports it (tests/tools/officeexports.py), and the broken lists of the builder's tests
+# in UTF-8 and GB18030; fails on a crash, a leak, a slow input or a broken
 # property, leaving the input in build/fuzz/crashes/.
 #   scripts/fuzz.sh [seconds]     default 60
 set -euo pipefail
@@ -15,6 +16,7 @@ corpus=build/fuzz/corpus
 mkdir -p "$corpus" build/fuzz/crashes
 build/fuzz/tests/fuzz/fuzz_seeds "$seeds"
 cp data/results.tsv "$seeds/results.tsv"
+python3 tests/tools/officeexports.py data/results.tsv "$seeds"
 # New inputs go to the first directory, so the seeds stay as the tests wrote them.
 build/fuzz/tests/fuzz/fuzz_resultslist -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/crashes/ \

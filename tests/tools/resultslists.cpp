@@ -95,21 +95,33 @@ std::vector<BrokenList> brokenLists()
     std::vector<BrokenList> lists;
     std::vector<std::string> lines = validLines();
 
-    lists.push_back({"wrong header", withLine(1, "sfzh\tzkzh\txm\tscore"), 1, "",
-        "the header must be \"sfzh\\tzkzh\\txm\\tcj\""});
-    lists.push_back({"byte order mark", "\xEF\xBB\xBF" + joined(lines), 1, "", "byte order mark"});
-    lists.push_back({"CRLF line end", withLine(7, lines[6] + '\r'), 7, "", "carriage return"});
+    lists.push_back({"unknown header", withLine(1, "sfzh\tzkzh\txm\tscore"), 1, "",
+        "no column for cj (named cj, 成绩, 笔试成绩); found \"sfzh\", \"zkzh\", \"xm\", "
+        "\"score\""});
+    lists.push_back({"column named twice", withLine(1, "身份证号\tzkzh\txm\tcj\t证件号码"), 1, "",
+        "sfzh is named twice, by \"身份证号\" in column 1 and by \"证件号码\" in column 5"});
+    lists.push_back({"empty list", {}, 1, "", "the list is empty"});
+    lists.push_back({"lone carriage return",
+        withLine(7,
+            validRecord(6).sfzh + "\r\t" + validRecord(6).zkzh + '\t' + validRecord(6).xm + '\t'
+                + validRecord(6).cj),
+        7, "", "carriage return without a line feed"});
+    lists.push_back({"UTF-16", std::string("\xFF\xFEs\0f\0z\0h\0", 10), 1, "",
+        "the file is UTF-16 (Excel's \"Unicode Text\"), which is not read. In Excel, open the "
+        "sheet and save it again as \"CSV UTF-8 (Comma delimited)\""});
+    lists.push_back({"neither UTF-8 nor GB18030", withFieldBytes(20, 2, "\xFF\xFE"), 21, "",
+        "neither UTF-8 nor GB18030"});
 
     lines.pop_back();
     lists.push_back({"1116 records", joined(lines), 1117, "",
-        "exactly 1117 records on lines 2 to 1118, found 1116"});
+        "exactly 1117 records after its header, found 1116"});
     lines = validLines();
     lines.push_back(recordLine(validRecord(recordCount + 1)));
     lists.push_back({"1118 records", joined(lines), 1119, "", "found 1118"});
 
     const std::string line4 = recordLine(validRecord(3));
-    lists.push_back(
-        {"5 fields", withLine(4, line4 + "\t1"), 4, "", "must have 4 tab-separated fields"});
+    lists.push_back({"5 fields", withLine(4, line4 + "\t1"), 4, "",
+        "must have 4 tab-separated fields like the header, found 5"});
     lists.push_back(
         {"3 fields", withLine(4, line4.substr(0, line4.rfind('\t'))), 4, "", "found 3"});
     lists.push_back({"empty line", withLine(9, {}), 9, "", "found 1"});
@@ -118,11 +130,15 @@ std::vector<BrokenList> brokenLists()
         {"empty field", withField(5, &Record::zkzh, {}), 6, "zkzh", "must not be empty"});
     lists.push_back({"ideographic space", withField(6, &Record::xm, "张\u3000三"), 7, "xm",
         "must not contain blanks, found U+3000"});
-    lists.push_back(
-        {"leading space", withField(7, &Record::sfzh, ' ' + validRecord(7).sfzh.substr(0, 17)), 8,
-            "sfzh", "blanks, found U+0020 at character 1"});
-    lists.push_back(
-        {"trailing space", withField(7, &Record::cj, "60.5 "), 8, "cj", "blanks, found U+0020"});
+    lists.push_back({"inner space",
+        withField(7, &Record::sfzh,
+            validRecord(7).sfzh.substr(0, 6) + ' ' + validRecord(7).sfzh.substr(6)),
+        8, "sfzh", "blanks, found U+0020 at character 7"});
+    lists.push_back({"trailing no-break space", withField(7, &Record::cj, "60.5\u00A0"), 8, "cj",
+        "blanks, found U+00A0"});
+    lists.push_back({"space left after trimming",
+        withField(7, &Record::sfzh, ' ' + validRecord(7).sfzh.substr(0, 17)), 8, "sfzh",
+        "must be 18 characters"});
     lists.push_back({"no-break space", withField(7, &Record::zkzh, "1010001\u00A00007"), 8, "zkzh",
         "blanks, found U+00A0"});
 
@@ -138,8 +154,8 @@ std::vector<BrokenList> brokenLists()
     lists.push_back({"17 characters", withField(1, &Record::sfzh, "1101051949123100X"), 2, "sfzh",
         "must be 18 characters"});
 
-    lists.push_back({"10-digit ticket", withField(10, &Record::zkzh, "1010001001"), 11, "zkzh",
-        "must be 11 ASCII digits, found \"1010001001\""});
+    lists.push_back({"9-digit ticket", withField(10, &Record::zkzh, "101000100"), 11, "zkzh",
+        "must be 11 ASCII digits, found \"101000100\""});
     lists.push_back({"full-width digit", withField(10, &Record::zkzh, "1010001001１"), 11, "zkzh",
         "must be 11 ASCII digits"});
     lists.push_back({"duplicate sfzh", withField(10, &Record::sfzh, validRecord(3).sfzh), 11,
@@ -155,28 +171,6 @@ std::vector<BrokenList> brokenLists()
     lists.push_back({"5-char name", withField(20, &Record::xm, "欧阳小明明"), 21, "xm",
         "must be 2 to 4 characters, found 5"});
     lists.push_back({"1-char name", withField(20, &Record::xm, "张"), 21, "xm", "found 1"});
-    lists.push_back({"invalid UTF-8", withFieldBytes(20, 2, "\xE5\xBC"), 21, "xm",
-        "not valid UTF-8, found the bytes \"\\xE5\\xBC\""});
-    lists.push_back(
-        {"encoded surrogate", withFieldBytes(20, 2, "\xED\xA0\x80"), 21, "xm", "not valid UTF-8"});
-    // The decoder's own rules, each with the bytes it must quote.
-    const struct
-    {
-        const char *name;
-        const char *bytes;
-        const char *quoted;
-    } badSequences[] = {
-        {"overlong slash", "\xC0\xAF", "\\xC0\\xAF"},
-        {"overlong three bytes", "\xE0\x80\xAF", "\\xE0\\x80\\xAF"},
-        {"above U+10FFFF", "\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
-        {"stray continuation byte", "\xE5\xBC\xA0\x80", "\\xE5\\xBC\\xA0\\x80"},
-        {"truncated four bytes", "\xE5\xBC\xA0\xF0\x9F\x98", "\\xE5\\xBC\\xA0\\xF0\\x9F\\x98"},
-        {"lead byte F5", "\xF5\x80\x80\x80", "\\xF5\\x80\\x80\\x80"},
-    };
-    for (const auto &sequence : badSequences) {
-        lists.push_back({sequence.name, withFieldBytes(20, 2, sequence.bytes), 21, "xm",
-            std::string("not valid UTF-8, found the bytes \"") + sequence.quoted + '"'});
-    }
     lists.push_back({"BOM in a field", withFieldBytes(20, 0, "\xEF\xBB\xBF" + validRecord(20).sfzh),
         21, "sfzh", "must be 18 characters"});
 
@@ -186,11 +180,58 @@ std::vector<BrokenList> brokenLists()
         lists.push_back({std::string("score ") + score, withField(30, &Record::cj, score), 31, "cj",
             wholePart});
     }
-    for (const char *score : {"60.50", "60.", "60.125"}) {
+    for (const char *score : {"60.", "60.125"}) {
         lists.push_back(
             {std::string("score ") + score, withField(30, &Record::cj, score), 31, "cj", fraction});
     }
+
+    // The damage Excel does to numbers, each named with what to do in Excel.
+    for (const ExcelDamage &damage : excelDamages()) {
+        lists.push_back({damage.name, withField(damage.n, damage.field, damage.value), damage.n + 1,
+            damage.fieldName, damage.rule});
+    }
     return lists;
+}
+
+std::vector<ExcelDamage> excelDamages()
+{
+    const std::string asText = "set the column's format to Text and enter the numbers again";
+    // An ID-card number of record n whose last three digits became zeros, if its check
+    // character is then wrong.
+    int zeroed = 40;
+    std::string sfzh;
+    for (;; ++zeroed) {
+        sfzh = validRecord(zeroed).sfzh.substr(0, 15) + "000";
+        if (checkCharacter(sfzh.substr(0, 17)) != '0') {
+            break;
+        }
+    }
+    return {
+        {"ID in scientific notation", 41, &Record::sfzh, "sfzh", "1.10105E+17",
+            "an ID-card number in scientific notation, found \"1.10105E+17\": Excel took the "
+            "column for numbers. In Excel, "
+                + asText},
+        {"ID ending in zeros", zeroed, &Record::sfzh, "sfzh", sfzh,
+            "an ID-card number whose last digits were turned to zeros, found \"" + sfzh
+                + "\": Excel took the column for numbers and keeps only 15 digits of a number. In "
+                  "Excel, "
+                + asText},
+        {"ticket in scientific notation", 60, &Record::zkzh, "zkzh", "1.01E+10",
+            "a ticket number in scientific notation, found \"1.01E+10\": Excel took the column "
+            "for numbers. In Excel, "
+                + asText},
+        {"ticket without its leading zero", 70, &Record::zkzh, "zkzh", "1010001070",
+            "a ticket number of 10 digits where 11 are expected, found \"1010001070\": Excel "
+            "took the column for numbers and dropped the leading zero. In Excel, set the column's "
+            "format to Custom \"00000000000\""},
+        {"score with trailing zeros", 80, &Record::cj, "cj", "60.50",
+            "a score with trailing zeros, found \"60.50\": the column's format has a fixed "
+            "number of decimal places. In Excel, set the column's format to General"},
+        {"score with a decimal comma", 90, &Record::cj, "cj", "60,5",
+            "a score with a comma as decimal separator, found \"60,5\": Excel wrote the number "
+            "as Windows' regional settings show it. In Excel, under File > Options > Advanced, "
+            "clear \"Use system separators\""},
+    };
 }
 
 } // namespace ResultsLists

@@ -44,4 +44,18 @@ struct BrokenList
 
 std::vector<BrokenList> brokenLists();
 
+// One kind of damage Excel does to a number, planted in a field of record n, and the whole rule
+// the builder must give for it.
+struct ExcelDamage
+{
+    std::string name;
+    int n;
+    std::string Record::*field;
+    std::string fieldName;
+    std::string value;
+    std::string rule;
+};
+
+std::vector<ExcelDamage> excelDamages();
+
 } // namespace ResultsLists

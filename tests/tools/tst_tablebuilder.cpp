@@ -1,6 +1,6 @@
 // Runs the table builder as the build does, on a valid results list made up here and on copies
 // of it that each break one rule: a broken list must fail with one message naming the line, the
-// field and the rule, and must leave no generated source behind.
+// field and the rule, and must leave no generated source behind. With --check it only reports.
 
 #include "resultslists.h"
 
@@ -13,6 +13,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifndef _WIN32
@@ -27,7 +28,8 @@ namespace {
 struct BuilderRun
 {
     int exitCode = -1;
-    std::vector<std::string> messages;
+    std::vector<std::string> messages; // standard error, line by line
+    std::string summary; // standard output
 };
 
 std::string readFile(const fs::path &path)
@@ -69,12 +71,16 @@ protected:
 
     void TearDown() override { fs::remove_all(dir); }
 
-    BuilderRun runBuilder() const
+    // As the build runs it, or with --check.
+    BuilderRun runBuilder(bool check = false) const
     {
         const fs::path errors = dir / "stderr.txt";
-        const std::string command = '"' + std::string(TABLEBUILDER_PATH) + "\" \""
-            + listPath.string() + "\" \"" + outputPath.string() + "\" 2> \"" + errors.string()
-            + '"';
+        const fs::path output = dir / "stdout.txt";
+        const std::string arguments = check
+            ? "--check \"" + listPath.string() + '"'
+            : '"' + listPath.string() + "\" \"" + outputPath.string() + '"';
+        const std::string command = '"' + std::string(TABLEBUILDER_PATH) + "\" " + arguments
+            + " > \"" + output.string() + "\" 2> \"" + errors.string() + '"';
         const int status = std::system(command.c_str());
         BuilderRun run;
 #ifdef _WIN32
@@ -82,6 +88,7 @@ protected:
 #else
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
+        run.summary = readFile(output);
         std::istringstream lines(readFile(errors));
         for (std::string line; std::getline(lines, line);) {
             if (!line.empty()) {
@@ -188,25 +195,92 @@ TEST_F(TableBuilder, BrokenListIsRejected)
     }
 }
 
-TEST_F(TableBuilder, EveryProblemIsReportedInLineOrder)
+TEST_F(TableBuilder, TenDamagedRowsGiveTenMessagesInLineOrder)
 {
+    // Every kind of Excel's damage, four of them twice, planted from the bottom up.
     std::vector<std::string> lines = validLines();
-    std::string &line41 = lines[40];
-    line41.replace(line41.find('\t'), 1, "\t\t");
-    lines[2] += '\r';
-    Record record = validRecord(20);
-    record.zkzh = "123";
-    record.cj = "05";
-    lines[20] = recordLine(record);
+    std::vector<ExcelDamage> damages = excelDamages();
+    const std::vector<ExcelDamage> kinds = damages;
+    for (const auto &[kind, n] : {std::pair {0, 1000}, {2, 700}, {3, 300}, {5, 150}}) {
+        damages.push_back(kinds[static_cast<std::size_t>(kind)]);
+        damages.back().n = n;
+    }
+    std::reverse(damages.begin(), damages.end());
+    for (const ExcelDamage &damage : damages) {
+        Record record = validRecord(damage.n);
+        record.*damage.field = damage.value;
+        lines[static_cast<std::size_t>(damage.n)] = recordLine(record);
+    }
     ASSERT_TRUE(writeFile(listPath, joined(lines)));
 
     const BuilderRun run = runBuilder();
     EXPECT_EQ(run.exitCode, 1);
-    const std::vector<std::string> prefixes = {":3: ", ":21: zkzh: ", ":21: cj: ", ":41: "};
-    ASSERT_EQ(run.messages.size(), prefixes.size());
-    for (std::size_t i = 0; i < prefixes.size(); ++i) {
-        EXPECT_TRUE(run.messages[i].starts_with(listPath.string() + prefixes[i]))
-            << run.messages[i];
+    std::sort(damages.begin(), damages.end(),
+        [](const ExcelDamage &a, const ExcelDamage &b) { return a.n < b.n; });
+    ASSERT_EQ(run.messages.size(), 10u);
+    for (std::size_t i = 0; i < damages.size(); ++i) {
+        const std::string prefix = listPath.string() + ':' + std::to_string(damages[i].n + 1) + ": "
+            + damages[i].fieldName + ": ";
+        EXPECT_TRUE(run.messages[i].starts_with(prefix)) << run.messages[i];
+        EXPECT_NE(run.messages[i].find(damages[i].rule), std::string::npos) << run.messages[i];
+    }
+    EXPECT_TRUE(run.summary.empty()) << run.summary;
+}
+
+TEST_F(TableBuilder, CheckSummarisesTheListAndWritesNothing)
+{
+    std::vector<std::string> lines = validLines();
+    lines[0] = "序号\t 姓名\t准考证号\t身份证号\u3000\t笔试成绩";
+    for (int n = 1; n <= recordCount; ++n) {
+        const Record r = validRecord(n);
+        lines[static_cast<std::size_t>(n)] = std::to_string(n) + '\t' + r.xm + "\t " + r.zkzh + '\t'
+            + r.sfzh + '\t' + r.cj + (n <= 3 ? "\u3000" : "");
+    }
+    ASSERT_TRUE(writeFile(listPath, joined(lines)));
+
+    const BuilderRun run = runBuilder(true);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.messages, std::vector<std::string>());
+    // Trimmed: two names of the header, every ticket number, the first three scores.
+    EXPECT_EQ(run.summary,
+        listPath.string()
+            + ": 1117 records, UTF-8, tab-separated; columns: sfzh \"身份证号\" (4), zkzh "
+              "\"准考证号\" (3), xm \"姓名\" (2), cj \"笔试成绩\" (5); 1122 fields trimmed\n");
+    EXPECT_FALSE(fs::exists(outputPath));
+
+    ASSERT_TRUE(writeFile(listPath, withField(5, &Record::zkzh, "1")));
+    const BuilderRun broken = runBuilder(true);
+    EXPECT_EQ(broken.exitCode, 1);
+    ASSERT_EQ(broken.messages.size(), 1u);
+    EXPECT_TRUE(broken.messages[0].starts_with(listPath.string() + ":6: zkzh: "));
+    EXPECT_TRUE(broken.summary.empty());
+}
+
+TEST_F(TableBuilder, BuildSummaryNamesTheEncoding)
+{
+    ASSERT_TRUE(writeFile(listPath, "\xEF\xBB\xBF" + joined(validLines())));
+    const BuilderRun run = runBuilder();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.summary.starts_with(listPath.string() + ": 1117 records, UTF-8 with BOM, "))
+        << run.summary;
+    EXPECT_TRUE(fs::exists(outputPath));
+}
+
+TEST_F(TableBuilder, WrongArgumentsAreAUsageError)
+{
+    ASSERT_TRUE(writeFile(listPath, joined(validLines())));
+    for (const std::string arguments :
+        {"", "--check", "--check a b", "a", "a b c", "--unknown a b"}) {
+        SCOPED_TRACE(arguments);
+        const std::string command = '"' + std::string(TABLEBUILDER_PATH) + "\" " + arguments
+            + " 2> \"" + (dir / "usage.txt").string() + '"';
+        const int status = std::system(command.c_str());
+#ifndef _WIN32
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+#else
+        EXPECT_EQ(status, 2);
+#endif
+        EXPECT_TRUE(readFile(dir / "usage.txt").starts_with("usage: tablebuilder"));
     }
 }
 

@@ -9,9 +9,11 @@ export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer, no menu entries or file associations written to the home folder.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# Wine takes the Windows locale from LANG and LC_ALL: Chinese (PRC), code page 936. Given to
-# Wine only (env "${locale[@]}" ...), since the calling shell cannot load the private locale.
-locale=(LOCPATH="$root/locale" LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8)
+# Wine takes the Windows locale from LANG and LC_ALL: Chinese (PRC), code page 936, unless
+# RESULTS_WINE_LANG names another (a test that must not depend on it). Given to Wine only
+# (env "${locale[@]}" ...), since the calling shell cannot load the private locale.
+wine_lang=${RESULTS_WINE_LANG:-zh_CN.UTF-8}
+locale=(LOCPATH="$root/locale" LANG="$wine_lang" LC_ALL="$wine_lang")
 # The 64-bit loader itself: the wine wrapper warns on every start that wine32 is missing.
 wine=/usr/lib/wine/wine64
 

@@ -1,5 +1,6 @@
 #include "fieldrules.h"
 
+#include "tools/common/hex.h"
 #include "tools/common/idcardcheck.h"
 #include "utf8.h"
 
@@ -31,16 +32,6 @@ bool isBlank(char32_t c)
 bool isControl(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-std::string hex(char32_t value, int width)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (; value != 0 || width > 0; value >>= 4, --width) {
-        text.insert(text.begin(), digits[value & 0xF]);
-    }
-    return text;
 }
 
 std::string codePointName(char32_t codePoint)

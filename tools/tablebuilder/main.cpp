@@ -1,10 +1,14 @@
-// tablebuilder <results.tsv> <out.cpp>
+// tablebuilder <list> <out.cpp>
+// tablebuilder --check <list>
 //
-// Checks the results list and compiles it into the C++ source of the built-in records. A broken
-// list fails the build with one line per problem, "file:line: field: rule", and leaves no output
-// behind. Exit status: 0 written or already up to date, 1 the list is broken, 2 usage or file
-// error. Standard C++ only, so that it builds with a host compiler alone.
+// Checks the results list and compiles it into the C++ source of the built-in records, or with
+// --check only checks it. Either way it prints how it read the list (records, encoding,
+// separator, the columns used, fields trimmed) or one line per problem, "file:line: field:
+// rule". A broken list fails the build and leaves no output behind. Exit status: 0 written,
+// already up to date or checked, 1 the list is broken, 2 usage or file error. Standard C++
+// only, so that it builds with a host compiler alone.
 
+#include "columnheader.h"
 #include "outputfile.h"
 #include "recordssource.h"
 #include "resultslistparser.h"
@@ -13,17 +17,53 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
 // Enough to see the pattern of a wholesale mistake without scrolling away the build log.
 constexpr std::size_t maxReportedProblems = 50;
 
-void printLine(const std::string &line)
+constexpr std::string_view usage
+    = "usage: tablebuilder <list> <out.cpp>\n       tablebuilder --check <list>";
+
+struct Arguments
+{
+    bool checkOnly = false;
+    std::string listPath;
+    std::filesystem::path outputPath;
+};
+
+std::optional<Arguments> parseArguments(const std::vector<std::string_view> &words)
+{
+    Arguments arguments;
+    std::vector<std::string_view> paths;
+    for (const std::string_view word : words) {
+        if (word == "--check") {
+            arguments.checkOnly = true;
+        } else if (word.starts_with("--")) {
+            return std::nullopt;
+        } else {
+            paths.push_back(word);
+        }
+    }
+    if (paths.size() != (arguments.checkOnly ? 1u : 2u)) {
+        return std::nullopt;
+    }
+    arguments.listPath = paths[0];
+    if (!arguments.checkOnly) {
+        arguments.outputPath = paths[1];
+    }
+    return arguments;
+}
+
+void printLine(std::FILE *stream, const std::string &line)
 {
     // The rules are UTF-8 already, so names and "缺考" survive in the build log.
-    std::fputs((line + '\n').c_str(), stderr);
+    std::fputs((line + '\n').c_str(), stream);
 }
 
 void reportProblems(const std::string &listPath, const std::vector<ListProblem> &problems)
@@ -31,46 +71,75 @@ void reportProblems(const std::string &listPath, const std::vector<ListProblem> 
     for (std::size_t i = 0; i < problems.size() && i < maxReportedProblems; ++i) {
         const ListProblem &problem = problems[i];
         const std::string field = problem.field.empty() ? std::string() : problem.field + ": ";
-        printLine(listPath + ':' + std::to_string(problem.line) + ": " + field + problem.rule);
+        printLine(
+            stderr, listPath + ':' + std::to_string(problem.line) + ": " + field + problem.rule);
     }
     if (problems.size() > maxReportedProblems) {
-        printLine(listPath + ": " + std::to_string(problems.size() - maxReportedProblems)
-            + " more problems not shown");
+        printLine(stderr,
+            listPath + ": " + std::to_string(problems.size() - maxReportedProblems)
+                + " more problems not shown");
     }
+}
+
+// "results.csv: 1117 records, GB18030, comma-separated; columns: sfzh "身份证号" (5), ...;
+// 3 fields trimmed"
+std::string summary(const std::string &listPath, const ParsedResultsList &parsed)
+{
+    const ListLayout &layout = parsed.layout;
+    std::string text
+        = listPath + ": " + std::to_string(parsed.records.size()) + " records, " + layout.encoding;
+    // A UTF-8 list damaged further down is read as GB18030 too; saying where UTF-8 ends shows it.
+    if (layout.firstLineNotUtf8 > 1) {
+        text += " (not UTF-8 from line " + std::to_string(layout.firstLineNotUtf8) + " on)";
+    }
+    text += ", " + layout.separator + "-separated; columns:";
+    for (std::size_t c = 0; c < ColumnHeader::columns.size(); ++c) {
+        text += std::string(c == 0 ? " " : ", ") + ColumnHeader::columns[c] + ' '
+            + layout.columnNames[c] + " (" + std::to_string(layout.columnNumbers[c]) + ')';
+    }
+    return text + "; " + std::to_string(layout.fieldsTrimmed) + " fields trimmed";
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        printLine("usage: tablebuilder <results.tsv> <out.cpp>");
+    const std::optional<Arguments> arguments
+        = parseArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (!arguments) {
+        printLine(stderr, std::string(usage));
         return 2;
     }
-    const std::string listPath = argv[1];
-    const std::filesystem::path outputPath = argv[2];
+    const std::string &listPath = arguments->listPath;
+    const std::filesystem::path &outputPath = arguments->outputPath;
     std::string error;
 
     std::ifstream list(listPath, std::ios::binary);
     const std::string contents(std::istreambuf_iterator<char>(list), {});
     if (!list.is_open() || list.bad()) {
-        printLine(listPath + ": cannot read");
-        OutputFile::remove(outputPath, &error);
+        printLine(stderr, listPath + ": cannot read");
+        if (!arguments->checkOnly) {
+            OutputFile::remove(outputPath, &error);
+        }
         return 2;
     }
     const ParsedResultsList parsed = parseResultsList(contents);
     if (!parsed.problems.empty()) {
         reportProblems(listPath, parsed.problems);
-        if (!OutputFile::remove(outputPath, &error)) {
-            printLine(outputPath.string() + ": cannot remove the stale output: " + error);
+        if (!arguments->checkOnly && !OutputFile::remove(outputPath, &error)) {
+            printLine(stderr, outputPath.string() + ": cannot remove the stale output: " + error);
         }
         return 1;
+    }
+    printLine(stdout, summary(listPath, parsed));
+    if (arguments->checkOnly) {
+        return 0;
     }
 
     const std::string source
         = recordsSource(parsed.records, std::filesystem::path(listPath).filename().string());
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
-        printLine(outputPath.string() + ": cannot write: " + error);
+        printLine(stderr, outputPath.string() + ": cannot write: " + error);
         return 2;
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "recordssource.h"
 
+#include "tools/common/hex.h"
 #include "utf8.h"
 
 #include <array>
@@ -16,16 +17,6 @@ struct Column
 };
 constexpr std::array<Column, 4> columns {{{"sfzh", &ResultRecord::sfzh},
     {"zkzh", &ResultRecord::zkzh}, {"xm", &ResultRecord::xm}, {"cj", &ResultRecord::cj}}};
-
-std::string hex(char32_t value, int width)
-{
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text(static_cast<std::size_t>(width), '0');
-    for (auto at = text.rbegin(); at != text.rend(); ++at, value >>= 4) {
-        *at = digits[value & 0xF];
-    }
-    return text;
-}
 
 void appendLiteral(std::string &out, std::u32string_view text)
 {

@@ -1,109 +1,143 @@
 #include "resultslistparser.h"
 
+#include "columnheader.h"
+#include "decodedlist.h"
+#include "delimitedrows.h"
+#include "exceldamage.h"
 #include "fieldrules.h"
-#include "utf8.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace {
 
-constexpr std::string_view header = "sfzh\tzkzh\txm\tcj";
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+// Excel keeps the blanks that were typed around a value; ASCII spaces and the ideographic
+// space U+3000 of a Chinese input method are removed. Blanks inside a value stay a problem.
+constexpr std::u32string_view trimmedBlanks = U" \u3000";
 
-// Invalid UTF-8 cannot be shown as text, so its bytes are shown escaped.
-std::string escapedBytes(std::string_view bytes)
+std::u32string_view withoutBlanks(std::u32string_view field)
 {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    std::string text = "\"";
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        if (b >= 0x20 && b < 0x7F && b != '"' && b != '\\') {
-            text += byte;
-        } else {
-            text += "\\x";
-            text += digits[b >> 4];
-            text += digits[b & 0xF];
-        }
+    const std::size_t first = field.find_first_not_of(trimmedBlanks);
+    if (first == std::u32string_view::npos) {
+        return {};
     }
-    return text + '"';
-}
-
-std::vector<std::string_view> split(std::string_view bytes, char separator)
-{
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    for (std::size_t end = bytes.find(separator); end != std::string_view::npos;
-         end = bytes.find(separator, start)) {
-        parts.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
-    parts.push_back(bytes.substr(start));
-    return parts;
-}
-
-std::string quotedBytes(std::string_view bytes)
-{
-    return FieldRules::quoted(Utf8::decodeLossy(bytes));
+    return field.substr(first, field.find_last_not_of(trimmedBlanks) - first + 1);
 }
 
 // The checks of one list, accumulating problems and the numbers seen so far.
 class Parser
 {
 public:
-    void parseHeader(std::string_view line);
-    void parseRecord(std::string_view line, int lineNumber);
-    void addProblem(int line, std::string field, std::string rule);
+    void parse(std::string_view contents);
 
     ParsedResultsList result;
 
 private:
-    std::u32string checkedField(std::string_view bytes, int lineNumber, const char *field);
+    std::u32string trimmed(std::u32string_view field);
+    bool readHeader(const DelimitedRow &row);
+    void parseRecord(const DelimitedRow &row);
     void checkValue(std::string_view field, const std::u32string &value, int lineNumber);
     void checkUnique(std::unordered_map<std::u32string, int> &seen, std::string_view field,
         const std::u32string &value, int lineNumber, const char *what);
+    void addProblem(int line, std::string field, std::string rule);
 
+    std::size_t headerFields = 0;
+    std::array<std::size_t, 4> positions {};
     std::unordered_map<std::u32string, int> sfzhLines;
     std::unordered_map<std::u32string, int> zkzhLines;
 };
 
-void Parser::parseHeader(std::string_view line)
+void Parser::parse(std::string_view contents)
 {
-    if (line != header) {
-        addProblem(
-            1, {}, "the header must be " + quotedBytes(header) + ", found " + quotedBytes(line));
+    DecodedList decoded = decodeList(contents);
+    if (decoded.problem) {
+        result.problems.push_back(std::move(*decoded.problem));
+        return;
+    }
+    result.layout.encoding = decoded.encoding;
+    result.layout.firstLineNotUtf8 = decoded.firstLineNotUtf8;
+
+    DelimitedRows rows = splitRows(decoded.text);
+    result.layout.separator = rows.separator == U'\t' ? "tab" : "comma";
+    result.problems = std::move(rows.problems);
+    // Blank lines at the end, and rows of empty cells that Excel writes for formatted ones.
+    while (!rows.rows.empty()
+        && std::all_of(rows.rows.back().fields.begin(), rows.rows.back().fields.end(),
+            [](const std::u32string &field) { return withoutBlanks(field).empty(); })) {
+        rows.rows.pop_back();
+    }
+    if (rows.rows.empty()) {
+        addProblem(1, {}, "the list is empty; it must start with a header line");
+        return;
+    }
+    if (!readHeader(rows.rows.front())) {
+        return;
+    }
+    for (std::size_t i = 1; i < rows.rows.size(); ++i) {
+        parseRecord(rows.rows[i]);
+    }
+
+    const int found = static_cast<int>(rows.rows.size()) - 1;
+    if (found != resultsListRecordCount) {
+        // Name the first record too many, or the last record when records are missing.
+        const DelimitedRow &at
+            = rows.rows[static_cast<std::size_t>(std::min(found, resultsListRecordCount + 1))];
+        addProblem(at.line, {},
+            "the list must hold exactly " + std::to_string(resultsListRecordCount)
+                + " records after its header, found " + std::to_string(found));
     }
 }
 
-void Parser::parseRecord(std::string_view line, int lineNumber)
+std::u32string Parser::trimmed(std::u32string_view field)
 {
-    // A tab is one byte that never occurs inside a UTF-8 sequence, so splitting before decoding
-    // lets an encoding problem be pinned to its field.
-    const std::vector<std::string_view> fields = split(line, '\t');
-    if (fields.size() != 4) {
-        addProblem(lineNumber, {},
-            "must have 4 tab-separated fields (sfzh, zkzh, xm, cj), found "
-                + std::to_string(fields.size()) + " in " + quotedBytes(line));
+    const std::u32string_view kept = withoutBlanks(field);
+    result.layout.fieldsTrimmed += kept.size() != field.size() ? 1 : 0;
+    return std::u32string(kept);
+}
+
+bool Parser::readHeader(const DelimitedRow &row)
+{
+    std::vector<std::u32string> names;
+    for (const std::u32string &field : row.fields) {
+        names.emplace_back(withoutBlanks(field));
+    }
+    const ColumnHeader header(names);
+    if (!header.problem().empty()) {
+        addProblem(row.line, {}, header.problem());
+        return false;
+    }
+    headerFields = row.fields.size();
+    for (std::size_t c = 0; c < ColumnHeader::columns.size(); ++c) {
+        positions[c] = header.position(c);
+        trimmed(row.fields[positions[c]]);
+        result.layout.columnNames[c] = header.name(c);
+        result.layout.columnNumbers[c] = positions[c] + 1;
+    }
+    return true;
+}
+
+void Parser::parseRecord(const DelimitedRow &row)
+{
+    if (row.fields.size() != headerFields) {
+        std::u32string joined;
+        for (const std::u32string &field : row.fields) {
+            joined += (joined.empty() ? U"" : U"|") + field;
+        }
+        const bool commas = result.layout.separator == "comma";
+        addProblem(row.line, {},
+            "must have " + std::to_string(headerFields) + ' ' + result.layout.separator
+                + "-separated fields like the header, found " + std::to_string(row.fields.size())
+                + " (shown between |) in " + FieldRules::quoted(joined)
+                + (commas ? "; a field that holds a comma must be in double quotes" : ""));
         return;
     }
     ResultRecord record;
-    record.sfzh = checkedField(fields[0], lineNumber, "sfzh");
-    record.zkzh = checkedField(fields[1], lineNumber, "zkzh");
-    record.xm = checkedField(fields[2], lineNumber, "xm");
-    record.cj = checkedField(fields[3], lineNumber, "cj");
-    result.records.push_back(std::move(record));
-}
-
-std::u32string Parser::checkedField(std::string_view bytes, int lineNumber, const char *field)
-{
-    // A BOM inside a field decodes to U+FEFF like any character, so the field rules reject it.
-    std::optional<std::u32string> value = Utf8::decode(bytes);
-    if (!value) {
-        addProblem(lineNumber, field, "not valid UTF-8, found the bytes " + escapedBytes(bytes));
-        return Utf8::decodeLossy(bytes);
+    std::array<std::u32string *, 4> values {&record.sfzh, &record.zkzh, &record.xm, &record.cj};
+    for (std::size_t c = 0; c < values.size(); ++c) {
+        *values[c] = trimmed(row.fields[positions[c]]);
+        checkValue(ColumnHeader::columns[c], *values[c], row.line);
     }
-    checkValue(field, *value, lineNumber);
-    return std::move(*value);
+    result.records.push_back(std::move(record));
 }
 
 void Parser::checkValue(std::string_view field, const std::u32string &value, int lineNumber)
@@ -115,13 +149,16 @@ void Parser::checkValue(std::string_view field, const std::u32string &value, int
     std::string problem = FieldRules::blankProblem(value);
     if (problem.empty()) {
         if (field == "sfzh") {
-            problem = FieldRules::sfzhProblem(value);
+            problem = ExcelDamage::sfzhDamage(value);
+            problem = problem.empty() ? FieldRules::sfzhProblem(value) : problem;
         } else if (field == "zkzh") {
-            problem = FieldRules::zkzhProblem(value);
+            problem = ExcelDamage::zkzhDamage(value);
+            problem = problem.empty() ? FieldRules::zkzhProblem(value) : problem;
         } else if (field == "xm") {
             problem = FieldRules::xmProblem(value);
         } else {
-            problem = FieldRules::cjProblem(value);
+            problem = ExcelDamage::cjDamage(value);
+            problem = problem.empty() ? FieldRules::cjProblem(value) : problem;
         }
     }
     if (!problem.empty()) {
@@ -154,43 +191,7 @@ void Parser::addProblem(int line, std::string field, std::string rule)
 ParsedResultsList parseResultsList(std::string_view contents)
 {
     Parser parser;
-    if (contents.starts_with(byteOrderMark)) {
-        parser.addProblem(
-            1, {}, "the file starts with a byte order mark; save it as UTF-8 without BOM");
-        contents.remove_prefix(byteOrderMark.size());
-    }
-    std::vector<std::string_view> lines = split(contents, '\n');
-    // A line feed ends the last line; it does not start one more.
-    if (lines.size() > 1 && lines.back().empty()) {
-        lines.pop_back();
-    }
-
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int lineNumber = static_cast<int>(i + 1);
-        std::string_view line = lines[i];
-        if (line.find('\r') != std::string_view::npos) {
-            parser.addProblem(lineNumber, {},
-                "contains a carriage return; lines must end with LF alone, not CRLF");
-            if (line.ends_with('\r')) {
-                line.remove_suffix(1);
-            }
-        }
-        if (lineNumber == 1) {
-            parser.parseHeader(line);
-        } else {
-            parser.parseRecord(line, lineNumber);
-        }
-    }
-
-    const int found = static_cast<int>(lines.size()) - 1;
-    if (found != resultsListRecordCount) {
-        // Name the first line too many, or the last line when records are missing.
-        const int line = found > resultsListRecordCount ? resultsListRecordCount + 2 : found + 1;
-        parser.addProblem(line, {},
-            "the list must hold exactly " + std::to_string(resultsListRecordCount)
-                + " records on lines 2 to " + std::to_string(resultsListRecordCount + 1)
-                + ", found " + std::to_string(found));
-    }
+    parser.parse(contents);
     std::stable_sort(parser.result.problems.begin(), parser.result.problems.end(),
         [](const ListProblem &a, const ListProblem &b) { return a.line < b.line; });
     return std::move(parser.result);

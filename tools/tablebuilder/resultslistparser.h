@@ -1,5 +1,8 @@
 #pragma once
 
+#include "listproblem.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,26 +16,34 @@ struct ResultRecord
     std::u32string cj;
 };
 
-// One broken rule, at a line of the results list (1 is the header) and in a field, or in the line
-// as a whole when field is empty. The rule is UTF-8 text.
-struct ListProblem
+// How the list was read, for the summary the builder prints.
+struct ListLayout
 {
-    int line = 0;
-    std::string field;
-    std::string rule;
+    std::string encoding; // "UTF-8", "UTF-8 with BOM" or "GB18030"
+    int firstLineNotUtf8 = 0; // for GB18030: where the bytes stop being UTF-8
+    std::string separator; // "tab" or "comma"
+    // The header's name of sfzh, zkzh, xm and cj in double quotes, and its column (1 is first).
+    std::array<std::string, 4> columnNames;
+    std::array<std::size_t, 4> columnNumbers {};
+    int fieldsTrimmed = 0; // of those four columns and the header, blanks removed around them
 };
 
 struct ParsedResultsList
 {
     std::vector<ResultRecord> records; // record 1 first; complete only when problems is empty
     std::vector<ListProblem> problems; // in line order
+    ListLayout layout; // as far as the list was read
 };
 
 inline constexpr int resultsListRecordCount = 1117;
 
-// Reads the bytes of the results list and checks everything the program relies on: UTF-8
-// without BOM, LF line ends, the exact header, exactly 1117 records of four tab-separated
-// non-empty fields without blanks, the form of each field (FieldRules) and unique ID-card and
-// ticket numbers. It reports every problem it finds rather than stopping at the first, so one
-// run shows what needs fixing. It reads no file and writes nothing; main does that.
+// Reads the bytes of the results list as an examination office exports it and checks everything
+// the program relies on. It takes UTF-8 (with or without BOM) or GB18030, tab- or
+// comma-separated fields with Excel's quoting, LF or CRLF line ends, and a header that names the
+// four columns in any order among others (ColumnHeader); ASCII spaces and U+3000 around a field
+// are removed. Then it wants exactly 1117 records of four non-empty fields without blanks, the
+// form of each field (FieldRules, with the damage Excel does to numbers named as such by
+// ExcelDamage) and unique ID-card and ticket numbers. Records keep the order of the file. It
+// reports every problem it finds rather than stopping at the first, so one run shows what needs
+// fixing. It reads no file and writes nothing; main does that.
 ParsedResultsList parseResultsList(std::string_view contents);

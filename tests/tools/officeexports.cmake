@@ -1,0 +1,58 @@
+# Writes the repository's results list in the forms an examination office's Excel exports it
+# (officeexports.py) and checks that the table builder compiles the one named by FORM into
+# exactly the table that the host's builder compiles from the list itself. The first line of
+# each table names the list it came from; every other byte must be the same. Called by ctest with
+# -DPYTHON=<python3> -DSCRIPT=<officeexports.py> -DLIST=<data/results.tsv> -DFORM=<file name>
+# -DHOST_BUILDER=<tablebuilder> -DBUILDER=<the builder under test> -DDIR=<scratch folder>, and
+# -DEMULATOR=<command> when the builder under test is a Windows program run under Wine, which
+# sees the host's folders as drive Z:.
+foreach(var PYTHON SCRIPT LIST FORM HOST_BUILDER BUILDER DIR)
+    if(NOT DEFINED ${var})
+        message(FATAL_ERROR "officeexports.cmake needs -D${var}=...")
+    endif()
+endforeach()
+
+file(REMOVE_RECURSE "${DIR}")
+file(MAKE_DIRECTORY "${DIR}")
+execute_process(COMMAND "${PYTHON}" "${SCRIPT}" "${LIST}" "${DIR}" COMMAND_ERROR_IS_FATAL ANY)
+
+get_filename_component(listName "${LIST}" NAME)
+execute_process(COMMAND "${HOST_BUILDER}" "${LIST}" "${DIR}/${listName}.cpp" OUTPUT_QUIET
+    COMMAND_ERROR_IS_FATAL ANY)
+
+set(drive "")
+if(DEFINED EMULATOR)
+    set(drive "Z:")
+endif()
+execute_process(
+    COMMAND ${EMULATOR} "${BUILDER}" "${drive}${DIR}/${FORM}" "${drive}${DIR}/${FORM}.cpp"
+    RESULT_VARIABLE exitCode
+    OUTPUT_VARIABLE summary
+    ERROR_VARIABLE problems)
+message(STATUS "${summary}")
+# Windows has GB18030 as code page 54936 since XP, but Wine (8.0, for one) has no such code
+# page: the builder says so, and there is nothing to compare.
+if(problems MATCHES "has no code page 54936")
+    message(STATUS "skipped: this Windows has no code page 54936 to read ${FORM} with:\n"
+        "${problems}")
+    return()
+endif()
+if(NOT exitCode EQUAL 0)
+    message(FATAL_ERROR "the builder refused ${FORM} (${exitCode}):\n${problems}")
+endif()
+
+file(READ "${DIR}/${listName}.cpp" expected)
+file(READ "${DIR}/${FORM}.cpp" actual)
+string(FIND "${expected}" "\n" expectedEnd)
+string(FIND "${actual}" "\n" actualEnd)
+string(SUBSTRING "${expected}" ${expectedEnd} -1 expectedTable)
+string(SUBSTRING "${actual}" ${actualEnd} -1 actualTable)
+string(SUBSTRING "${actual}" 0 ${actualEnd} actualFirstLine)
+if(NOT actualFirstLine MATCHES "from ${FORM}\\.")
+    message(FATAL_ERROR "the table from ${FORM} starts: ${actualFirstLine}")
+endif()
+if(NOT actualTable STREQUAL expectedTable)
+    message(FATAL_ERROR "${DIR}/${FORM}.cpp is not the table of ${LIST} "
+        "(${DIR}/${listName}.cpp)")
+endif()
+message(STATUS "${FORM} compiles to the table of ${listName}")
