@@ -6,6 +6,7 @@
 #include "forms/qt/framewatch.h"
 #include "forms/qt/outergeometry.h"
 #include "forms/qt/twips.h"
+#include "forms/qt/x11geometry.h"
 #include "forms/qt/x11stacking.h"
 
 #include <QCloseEvent>
@@ -113,22 +114,22 @@ QtWindow::~QtWindow() = default;
 
 float QtWindow::left() const
 {
-    return OuterGeometry(*form).left();
+    return OuterGeometry(*form, serverRectThisTick).left();
 }
 
 float QtWindow::top() const
 {
-    return OuterGeometry(*form).top();
+    return OuterGeometry(*form, serverRectThisTick).top();
 }
 
 float QtWindow::width() const
 {
-    return OuterGeometry(*form).width();
+    return OuterGeometry(*form, serverRectThisTick).width();
 }
 
 float QtWindow::height() const
 {
-    return OuterGeometry(*form).height();
+    return OuterGeometry(*form, serverRectThisTick).height();
 }
 
 void QtWindow::setLeft(float value)
@@ -189,9 +190,14 @@ void QtWindow::onUnload(std::function<void()> handler)
     unloaded = std::move(handler);
 }
 
+// A tick reads the window's outer geometry several times; the X server is asked once.
 void QtWindow::onTimer(std::function<void()> handler)
 {
-    QObject::connect(timer, &QTimer::timeout, form.get(), std::move(handler));
+    QObject::connect(timer, &QTimer::timeout, form.get(), [this, tick = std::move(handler)] {
+        serverRectThisTick = x11geometry::outerRect(*form);
+        tick();
+        serverRectThisTick.reset();
+    });
 }
 
 void QtWindow::onFrameChanged(std::function<void()> handler)

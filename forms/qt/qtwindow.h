@@ -3,8 +3,10 @@
 #include "forms/qt/qtcontrol.h"
 #include "forms/runtime.h"
 
+#include <QRect>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QTimer;
@@ -56,4 +58,6 @@ private:
     QTimer *timer = nullptr;
     std::function<void()> unloaded;
     std::function<void()> frameChanged;
+    // The outer rectangle as the X server has it, while a tick of the timer runs.
+    std::optional<QRect> serverRectThisTick;
 };
