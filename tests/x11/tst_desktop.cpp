@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -106,6 +107,14 @@ void runXdotool(const QStringList &arguments)
 QString idOf(const QWidget &window)
 {
     return QString::number(window.winId());
+}
+
+// Lets the query window's timer tick a few times, each of which would have put a panel that
+// should stay where it is somewhere else.
+void waitForTicks(const QtProgram &program)
+{
+    QSignalSpy ticks(program.window().findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 3);
 }
 
 QStringList mouseTo(QPoint place)
@@ -259,7 +268,7 @@ private Q_SLOTS:
         runXdotool({u"windowactivate"_s, idOf(*form)});
         QTRY_VERIFY(!form->isMinimized());
         QTRY_VERIFY(xserver::viewable(*form));
-        QTest::qWait(200);
+        waitForTicks(*program);
         QVERIFY(!xserver::viewable(panel));
         clickInstructions(*program);
         QTRY_VERIFY(docked(*program));
@@ -277,7 +286,7 @@ private Q_SLOTS:
             {u"mousemove"_s, QString::number(corner.x()), QString::number(corner.y()), u"keydown"_s,
                 u"alt"_s, u"mousedown"_s, u"3"_s, u"mousemove"_s, QString::number(corner.x() - 80),
                 QString::number(corner.y() - 120), u"mouseup"_s, u"3"_s, u"keyup"_s, u"alt"_s});
-        QTest::qWait(300);
+        waitForTicks(*program);
         QCOMPARE(xserver::outerRect(panel).size(), before.size());
         QVERIFY(docked(*program));
     }
@@ -374,6 +383,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!xserver::viewable(panel));
         shade(true);
         shade(false);
+        waitForTicks(*program);
         QVERIFY(!xserver::viewable(panel));
         clickInstructions(*program);
         QTRY_VERIFY(docked(*program));
