@@ -135,11 +135,13 @@ float QtWindow::height() const
 void QtWindow::setLeft(float value)
 {
     OuterGeometry(*form).setLeft(value);
+    setByHandlers.left = value;
 }
 
 void QtWindow::setTop(float value)
 {
     OuterGeometry(*form).setTop(value);
+    setByHandlers.top = value;
     // The window manager says nothing when it restacks the companion; a window placed beside it,
     // as every tick places the panel, is put back just above it.
     if (companion) {
@@ -150,11 +152,13 @@ void QtWindow::setTop(float value)
 void QtWindow::setWidth(float value)
 {
     OuterGeometry(*form).setWidth(value);
+    setByHandlers.width = value;
 }
 
 void QtWindow::setHeight(float value)
 {
     OuterGeometry(*form).setHeight(value);
+    setByHandlers.height = value;
 }
 
 bool QtWindow::visible() const
@@ -170,10 +174,28 @@ void QtWindow::setVisible(bool visible)
 
 void QtWindow::showAsHandlersAndCompanionSay()
 {
-    form->setVisible(shownByHandlers && companionOnScreen);
-    if (companion) {
-        x11stacking::stackJustAbove(*form, *companion);
+    const bool show = shownByHandlers && companionOnScreen;
+    const bool showing = show && !form->isVisible();
+    form->setVisible(show);
+    if (!companion) {
+        return;
     }
+    // Showing a widget hands Qt's own geometry, in whole device-independent pixels, to the
+    // window system once more; the window is put back on the pixels the handlers asked for.
+    if (showing) {
+        OuterGeometry outer(*form);
+        const auto reapply
+            = [&outer](std::optional<float> value, void (OuterGeometry::*set)(float)) {
+                  if (value) {
+                      (outer.*set)(*value);
+                  }
+              };
+        reapply(setByHandlers.width, &OuterGeometry::setWidth);
+        reapply(setByHandlers.height, &OuterGeometry::setHeight);
+        reapply(setByHandlers.left, &OuterGeometry::setLeft);
+        reapply(setByHandlers.top, &OuterGeometry::setTop);
+    }
+    x11stacking::stackJustAbove(*form, *companion);
 }
 
 forms::Control &QtWindow::control(std::string_view name)

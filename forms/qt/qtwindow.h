@@ -58,6 +58,14 @@ private:
     QTimer *timer = nullptr;
     std::function<void()> unloaded;
     std::function<void()> frameChanged;
+    // The outer geometry in twips as the handlers last set it.
+    struct
+    {
+        std::optional<float> left;
+        std::optional<float> top;
+        std::optional<float> width;
+        std::optional<float> height;
+    } setByHandlers;
     // The outer rectangle as the X server has it, while a tick of the timer runs.
     std::optional<QRect> serverRectThisTick;
 };

@@ -3,6 +3,8 @@
 #include "forms/qt/x11connection.h"
 
 #include <QWidget>
+#include <QWindow>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -64,6 +66,14 @@ std::optional<QRect> x11geometry::outerRect(const QWidget &window)
         const auto *frame
             = static_cast<const std::uint32_t *>(xcb_get_property_value(extents.get()));
         outer.adjust(-int(frame[0]), -int(frame[2]), int(frame[1]), int(frame[3]));
+    } else if (const QWindow *handle = window.windowHandle()) {
+        // A window manager may frame the window before it publishes the extents, or not publish
+        // them at all; Qt has then measured the frame itself.
+        const QMargins frame = handle->frameMargins();
+        const qreal ratio = handle->devicePixelRatio();
+        const auto pixels = [ratio](int margin) { return int(std::lround(margin * ratio)); };
+        outer.adjust(-pixels(frame.left()), -pixels(frame.top()), pixels(frame.right()),
+            pixels(frame.bottom()));
     }
     return outer;
 }

@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -105,6 +107,9 @@ private Q_SLOTS:
         QTest::mouseClick(program.control<QPushButton>(u"Command4"_s), Qt::LeftButton);
         for (const QPoint place : {QPoint(101, 77), QPoint(40, 60), QPoint(333, 151)}) {
             form.move(place);
+            // The panel follows on a tick.
+            const QSignalSpy ticks(form.findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
+            QTRY_VERIFY(ticks.count() >= 2);
             QTRY_VERIFY2(flush(program),
                 qPrintable(u"frame %1, panel %2"_s.arg(QDebug::toString(xserver::outerRect(form)),
                     QDebug::toString(xserver::outerRect(*program.panel())))));
