@@ -1,14 +1,14 @@
 #!/bin/sh
 # Builds the Debian package from a configured and built tree and checks what it holds: the
 # control fields (name, the project's version, Depends with Qt, the two Chinese fonts and Qt's
-# translations), exactly the files the program installs and nothing else, and, unpacked into a
-# scratch root, that the desktop entry, its icon, its program and the metainfo find one another
-# and still validate.
+# translations), exactly the files the program installs and nothing else, a stripped program,
+# and, unpacked into a scratch root, that the desktop entry, its icon, its program and the
+# metainfo find one another and still validate.
 #
 #   sh packaging/check-deb.sh <build dir> <version> [<scratch dir>]
 #
 # Needs cmake (cpack), dpkg-deb, dpkg-shlibdeps (dpkg-dev), desktop-file-validate
-# (desktop-file-utils) and appstreamcli (appstream).
+# (desktop-file-utils), appstreamcli (appstream) and readelf (binutils).
 set -eu
 
 usage="usage: check-deb.sh <build dir> <version> [<scratch dir>]"
@@ -27,7 +27,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli readelf; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
@@ -71,6 +71,10 @@ dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 
 [ -x "$root/usr/bin/merrowdale-results" ] || fail "usr/bin/merrowdale-results is not executable"
+# A stripped program has no symbol table; its dynamic symbols stay, as they must.
+if readelf -S -W "$root/usr/bin/merrowdale-results" | grep -Eq ' \.(symtab|debug_[a-z]+) '; then
+    fail "usr/bin/merrowdale-results is not stripped"
+fi
 same() {
     cmp -s "$here/$1" "$share/$2" || fail "installed $2 differs from packaging/$1"
 }

@@ -1,6 +1,10 @@
 #include "forms/qt/firstlinevalidator.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMetaObject>
 #include <algorithm>
 
 FirstLineValidator::FirstLineValidator(QLineEdit &lineEdit)
@@ -13,6 +17,7 @@ FirstLineValidator::FirstLineValidator(QLineEdit &lineEdit)
         &FirstLineValidator::noteInsertionPoint);
     connect(&lineEdit, &QLineEdit::selectionChanged, this, &FirstLineValidator::noteInsertionPoint);
     noteInsertionPoint();
+    lineEdit.installEventFilter(this);
 }
 
 void FirstLineValidator::noteInsertionPoint()
@@ -28,13 +33,58 @@ QValidator::State FirstLineValidator::validate(QString &input, int &pos) const
         return Acceptable;
     }
     // The inserted text ends at the cursor.
+    const auto begin = input.cbegin() + insertAt;
     const auto end = input.cbegin() + pos;
-    const auto lineBreak = std::find_if(
-        input.cbegin() + insertAt, end, [](QChar c) { return c == u'\r' || c == u'\n'; });
-    if (lineBreak != end) {
-        const int cut = int(lineBreak - input.cbegin());
-        input.remove(cut, pos - cut);
-        pos = cut;
+    const auto lineBreak
+        = std::find_if(begin, end, [](QChar c) { return c == u'\r' || c == u'\n'; });
+    if (lineBreak == end) {
+        return Acceptable;
     }
-    return Acceptable;
+    refusedFirstLine = QString(begin, lineBreak - begin);
+    // For a paste that no event of the box brought, such as a call of its paste slot.
+    QMetaObject::invokeMethod(
+        &box, [this] { insertRefusedFirstLine(); }, Qt::QueuedConnection);
+    return Invalid;
+}
+
+void FirstLineValidator::insertRefusedFirstLine() const
+{
+    const QString line = std::exchange(refusedFirstLine, QString());
+    if (!line.isEmpty()) {
+        box.insert(line);
+    }
+}
+
+// The events by which the user inserts text are delivered here, so that a refused insertion's
+// first line follows before anything else happens; the context menu is the box's own, with its
+// paste entry followed by the first line too.
+bool FirstLineValidator::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != &box || delivering) {
+        return QValidator::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Drop:
+    case QEvent::MouseButtonRelease:
+    case QEvent::InputMethod: {
+        delivering = true;
+        static_cast<QObject &>(box).event(event);
+        delivering = false;
+        insertRefusedFirstLine();
+        return true;
+    }
+    case QEvent::ContextMenu:
+        if (QMenu *menu = box.createStandardContextMenu()) {
+            for (QAction *entry : menu->actions()) {
+                connect(
+                    entry, &QAction::triggered, this, &FirstLineValidator::insertRefusedFirstLine);
+            }
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        }
+        return true;
+    default:
+        return QValidator::eventFilter(watched, event);
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QValidator>
 
 class QLineEdit;
@@ -10,6 +11,12 @@ class QLineEdit;
 // the break, blanks included, is kept exactly, and text already in the box stays. Text the
 // program sets with setText() is not touched. Installed on the box by buildControls, owned by
 // the box.
+//
+// A validator that changes the text makes the box clear its undo history. An insertion holding
+// a line break is therefore refused whole, which the box undoes by itself, and its first line
+// is inserted in its place as soon as the box has finished: right after the key, drop, click or
+// context-menu entry that pasted it, else from the event loop. A paste ends by starting a new
+// undo step, so the line is one step that Ctrl+Z takes back, apart from any typing before it.
 class FirstLineValidator : public QValidator
 {
 public:
@@ -17,10 +24,17 @@ public:
 
     State validate(QString &input, int &pos) const override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void noteInsertionPoint();
+    void insertRefusedFirstLine() const;
 
-    const QLineEdit &box;
+    QLineEdit &box;
     // Where the user's next insertion starts: the selection it replaces, else the cursor.
     int insertAt = 0;
+    // The first line of the insertion refused last, until it is inserted.
+    mutable QString refusedFirstLine;
+    bool delivering = false;
 };

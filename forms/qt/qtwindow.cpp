@@ -7,6 +7,7 @@
 #include "forms/qt/framewatch.h"
 #include "forms/qt/outergeometry.h"
 #include "forms/qt/twips.h"
+#include "forms/qt/x11geometry.h"
 #include "forms/qt/x11stacking.h"
 
 #include <QCloseEvent>
@@ -87,7 +88,11 @@ QtWindow::QtWindow(const forms::WindowDesign &design, QWidget *companionWindow)
         timer->setInterval(design.timer->interval);
         QObject::connect(timer, &QTimer::timeout, window, [this] {
             if (ticked) {
+                // A tick reads the window's outer geometry several times; the X server is
+                // asked once.
+                serverRectThisTick = x11geometry::outerRect(*form);
                 ticked();
+                serverRectThisTick.reset();
             }
         });
         timer->start();
@@ -121,32 +126,34 @@ QtWindow::~QtWindow()
 
 float QtWindow::left() const
 {
-    return OuterGeometry(*form).left();
+    return OuterGeometry(*form, serverRectThisTick).left();
 }
 
 float QtWindow::top() const
 {
-    return OuterGeometry(*form).top();
+    return OuterGeometry(*form, serverRectThisTick).top();
 }
 
 float QtWindow::width() const
 {
-    return OuterGeometry(*form).width();
+    return OuterGeometry(*form, serverRectThisTick).width();
 }
 
 float QtWindow::height() const
 {
-    return OuterGeometry(*form).height();
+    return OuterGeometry(*form, serverRectThisTick).height();
 }
 
 void QtWindow::setLeft(float value)
 {
     OuterGeometry(*form).setLeft(value);
+    setByHandlers.left = value;
 }
 
 void QtWindow::setTop(float value)
 {
     OuterGeometry(*form).setTop(value);
+    setByHandlers.top = value;
     // The window manager says nothing when it restacks the companion; a window placed beside it,
     // as every tick places the panel, is put back just above it.
     if (companion) {
@@ -157,11 +164,13 @@ void QtWindow::setTop(float value)
 void QtWindow::setWidth(float value)
 {
     OuterGeometry(*form).setWidth(value);
+    setByHandlers.width = value;
 }
 
 void QtWindow::setHeight(float value)
 {
     OuterGeometry(*form).setHeight(value);
+    setByHandlers.height = value;
 }
 
 bool QtWindow::visible() const
@@ -177,10 +186,28 @@ void QtWindow::setVisible(bool visible)
 
 void QtWindow::showAsHandlersAndCompanionSay()
 {
-    form->setVisible(shownByHandlers && companionOnScreen);
-    if (companion) {
-        x11stacking::stackJustAbove(*form, *companion);
+    const bool show = shownByHandlers && companionOnScreen;
+    const bool showing = show && !form->isVisible();
+    form->setVisible(show);
+    if (!companion) {
+        return;
     }
+    // Showing a widget hands Qt's own geometry, in whole device-independent pixels, to the
+    // window system once more; the window is put back on the pixels the handlers asked for.
+    if (showing) {
+        OuterGeometry outer(*form);
+        const auto reapply
+            = [&outer](std::optional<float> value, void (OuterGeometry::*set)(float)) {
+                  if (value) {
+                      (outer.*set)(*value);
+                  }
+              };
+        reapply(setByHandlers.width, &OuterGeometry::setWidth);
+        reapply(setByHandlers.height, &OuterGeometry::setHeight);
+        reapply(setByHandlers.left, &OuterGeometry::setLeft);
+        reapply(setByHandlers.top, &OuterGeometry::setTop);
+    }
+    x11stacking::stackJustAbove(*form, *companion);
 }
 
 forms::Control &QtWindow::control(std::string_view name)

@@ -3,8 +3,10 @@
 #include "forms/qt/qtcontrol.h"
 #include "forms/runtime.h"
 
+#include <QRect>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QTimer;
@@ -59,4 +61,14 @@ private:
     std::function<void()> unloaded;
     std::function<void()> ticked;
     std::function<void()> frameChanged;
+    // The outer geometry in twips as the handlers last set it.
+    struct
+    {
+        std::optional<float> left;
+        std::optional<float> top;
+        std::optional<float> width;
+        std::optional<float> height;
+    } setByHandlers;
+    // The outer rectangle as the X server has it, while a tick of the timer runs.
+    std::optional<QRect> serverRectThisTick;
 };

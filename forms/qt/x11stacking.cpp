@@ -1,11 +1,11 @@
 #include "forms/qt/x11stacking.h"
 
-#include <QGuiApplication>
+#include "forms/qt/x11connection.h"
+
 #include <QWidget>
 #include <cstdlib>
 #include <iterator>
 #include <memory>
-#include <string_view>
 #include <xcb/xcb.h>
 
 namespace {
@@ -25,42 +25,25 @@ xcb_window_t outermost(xcb_connection_t *connection, xcb_window_t window)
     }
 }
 
-xcb_connection_t *x11Connection()
-{
-    // The offscreen platform offers the X11 interface too, without a connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, std::string_view name)
-{
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-            nullptr),
-        &std::free);
-    return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
-}
-
 } // namespace
 
 void x11stacking::skipTaskbarAndPager(QWidget &window)
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = x11connection::get();
     if (!connection) {
         return;
     }
-    const xcb_atom_t states[] = {atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-        atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    const xcb_atom_t states[] = {x11connection::atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+        x11connection::atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
-        static_cast<xcb_window_t>(window.winId()), atom(connection, "_NET_WM_STATE"), XCB_ATOM_ATOM,
-        32, std::size(states), states);
+        static_cast<xcb_window_t>(window.winId()), x11connection::atom(connection, "_NET_WM_STATE"),
+        XCB_ATOM_ATOM, 32, std::size(states), states);
     xcb_flush(connection);
 }
 
 void x11stacking::stackJustAbove(QWidget &window, QWidget &anchor)
 {
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = x11connection::get();
     if (!connection || !window.isVisible() || !anchor.isVisible()) {
         return;
     }

@@ -1,18 +1,24 @@
 // The windows on a real X11 desktop with openbox, judged by what the X server shows: the framed
 // query window ends up centred; the panel sits flush against its outer right edge wherever that
-// is, off the screen included, follows it within two ticks, is stacked just above it, goes and
-// comes back with it when it is minimised, keeps its size and is listed by no taskbar. Run under
-// with-desktop.sh.
+// is, off the screen included, follows it within two ticks and during a caption drag, is
+// stacked just above it and below its message box, goes and comes back with it when it is
+// minimised or shaded, keeps its size and is listed by no taskbar. Run under with-desktop.sh.
 #include "forms/qt/fontsubstitutes.h"
+#include "tests/forms/qt/messageboxwatch.h"
 #include "tests/forms/qt/qtprogram.h"
 #include "tests/x11/xserver.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 
@@ -20,9 +26,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::unique_ptr<QtProgram> loadedQueryWindow()
+std::unique_ptr<QtProgram> loadedQueryWindow(
+    QtProgram::MessageBoxes boxes = QtProgram::MessageBoxes::recorded)
 {
-    return std::make_unique<QtProgram>(QtProgram::Shown::no);
+    return std::make_unique<QtProgram>(boxes, QtProgram::Shown::no);
 }
 
 bool framed(const QWidget &window)
@@ -72,9 +79,10 @@ void showSettled(const QtProgram &program)
 }
 
 // Settled, with the panel shown against it.
-std::unique_ptr<QtProgram> queryWindowWithPanel()
+std::unique_ptr<QtProgram> queryWindowWithPanel(
+    QtProgram::MessageBoxes boxes = QtProgram::MessageBoxes::recorded)
 {
-    auto program = loadedQueryWindow();
+    auto program = loadedQueryWindow(boxes);
     showSettled(*program);
     clickInstructions(*program);
     [&] { QTRY_VERIFY(docked(*program)); }();
@@ -99,6 +107,19 @@ void runXdotool(const QStringList &arguments)
 QString idOf(const QWidget &window)
 {
     return QString::number(window.winId());
+}
+
+// Lets the query window's timer tick a few times, each of which would have put a panel that
+// should stay where it is somewhere else.
+void waitForTicks(const QtProgram &program)
+{
+    QSignalSpy ticks(program.window().findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 3);
+}
+
+QStringList mouseTo(QPoint place)
+{
+    return {u"mousemove"_s, QString::number(place.x()), QString::number(place.y())};
 }
 
 } // namespace
@@ -247,7 +268,7 @@ private Q_SLOTS:
         runXdotool({u"windowactivate"_s, idOf(*form)});
         QTRY_VERIFY(!form->isMinimized());
         QTRY_VERIFY(xserver::viewable(*form));
-        QTest::qWait(200);
+        waitForTicks(*program);
         QVERIFY(!xserver::viewable(panel));
         clickInstructions(*program);
         QTRY_VERIFY(docked(*program));
@@ -265,7 +286,7 @@ private Q_SLOTS:
             {u"mousemove"_s, QString::number(corner.x()), QString::number(corner.y()), u"keydown"_s,
                 u"alt"_s, u"mousedown"_s, u"3"_s, u"mousemove"_s, QString::number(corner.x() - 80),
                 QString::number(corner.y() - 120), u"mouseup"_s, u"3"_s, u"keyup"_s, u"alt"_s});
-        QTest::qWait(300);
+        waitForTicks(*program);
         QCOMPARE(xserver::outerRect(panel).size(), before.size());
         QVERIFY(docked(*program));
     }
@@ -304,6 +325,96 @@ private Q_SLOTS:
         QTRY_VERIFY(justAbove(panel, *form));
         clickInstructions(*program);
         QTRY_VERIFY(!xserver::viewable(panel));
+    }
+
+    // openbox moves the frame of a window dragged by its caption and tells the client nothing
+    // until the button is released; the panel follows while the button is still down.
+    void thePanelFollowsACaptionDragWhileTheButtonIsDown()
+    {
+        const auto program = queryWindowWithPanel();
+        QWidget *form = &program->window();
+        const QRect frame = xserver::outerRect(*form);
+        const QPoint grab(frame.center().x(), (frame.top() + form->geometry().top()) / 2);
+        const QPoint moved(-90, 70);
+        runXdotool(mouseTo(grab) + QStringList {u"mousedown"_s, u"1"_s});
+        const auto release = qScopeGuard([] { runXdotool({u"mouseup"_s, u"1"_s}); });
+        for (int step = 1; step <= 6; ++step) {
+            runXdotool(mouseTo(grab + moved * step / 6));
+        }
+        // Held still, the button down.
+        QTRY_COMPARE(xserver::outerRect(*form).topLeft(), frame.topLeft() + moved);
+        QTRY_VERIFY(docked(*program));
+        QVERIFY(justAbove(panelOf(*program), *form));
+    }
+
+    // openbox's frame is a caption bar above the client and a thin border on the other sides.
+    void setHeightTakesOffTheVerticalFrame()
+    {
+        const auto program = loadedQueryWindow();
+        showSettled(*program);
+        QWidget *form = &program->window();
+        const QRect before = xserver::outerRect(*form);
+        QVERIFY(before.height() - form->height() != before.width() - form->width());
+        forms::Window &window = program->form1().window();
+        window.setHeight(window.height() + 40 * 15);
+        QTRY_COMPARE(xserver::outerRect(*form).height(), before.height() + 40);
+        QCOMPARE(xserver::outerRect(*form).width(), before.width());
+    }
+
+    // A shaded window is rolled up to its caption bar, still mapped; the panel leaves with its
+    // body and comes back as it was, shown or hidden.
+    void aShadedQueryWindowTakesThePanelAlong()
+    {
+        const auto program = queryWindowWithPanel();
+        QWidget *form = &program->window();
+        QWidget &panel = panelOf(*program);
+        const int fullHeight = xserver::outerRect(*form).height();
+        const auto shade = [&](bool on) {
+            xserver::setWindowState(*form, "_NET_WM_STATE_SHADED", on);
+            QTRY_COMPARE(xserver::outerRect(*form).height() == fullHeight, !on);
+        };
+        shade(true);
+        QTRY_VERIFY(!xserver::viewable(panel));
+        shade(false);
+        QTRY_VERIFY(docked(*program));
+        QTRY_VERIFY(justAbove(panel, *form));
+
+        clickInstructions(*program);
+        QTRY_VERIFY(!xserver::viewable(panel));
+        shade(true);
+        shade(false);
+        waitForTicks(*program);
+        QVERIFY(!xserver::viewable(panel));
+        clickInstructions(*program);
+        QTRY_VERIFY(docked(*program));
+    }
+
+    // The ticks go on while the real message box is open: they neither move the query window
+    // nor lift the panel over the box.
+    void ticksUnderTheMessageBoxLeaveItOnTop()
+    {
+        const auto program = queryWindowWithPanel(QtProgram::MessageBoxes::real);
+        QWidget *form = &program->window();
+        QWidget &panel = panelOf(*program);
+        program->control<QLineEdit>(u"Text1(0)"_s)->setText(u"1"_s);
+        const QRect before = xserver::outerRect(*form);
+        int ticks = 0;
+        QObject::connect(
+            form->findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout, form, [&ticks] { ++ticks; });
+        bool looked = false;
+        const MessageBoxWatch watch([&](QMessageBox &box) {
+            QTRY_VERIFY(xserver::viewable(box));
+            const int shownAt = ticks;
+            QTRY_VERIFY(ticks >= shownAt + 4);
+            QCOMPARE(xserver::outerRect(*form), before);
+            QVERIFY(stackIndex(box) > stackIndex(panel));
+            QVERIFY(justAbove(panel, *form));
+            QCOMPARE(program->control<QLineEdit>(u"Text1(0)"_s)->text(), u"1"_s);
+            looked = true;
+        });
+        QTest::mouseClick(program->control<QPushButton>(u"Command3"_s), Qt::LeftButton);
+        QVERIFY(looked);
+        QVERIFY(docked(*program));
     }
 };
 

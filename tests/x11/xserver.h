@@ -107,6 +107,25 @@ inline QList<std::uint32_t> listProperty(xcb_window_t window, const char *name, 
                 / static_cast<int>(sizeof(std::uint32_t))};
 }
 
+// Asks the window manager to add or remove a _NET_WM_STATE of a managed window, as a pager or
+// the window menu does.
+inline void setWindowState(const QWidget &widget, const char *state, bool on)
+{
+    xcb_client_message_event_t message {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(widget.winId());
+    message.type = atom("_NET_WM_STATE");
+    // Add or remove, the state, no second state, a normal application asks.
+    message.data.data32[0] = on ? 1 : 0;
+    message.data.data32[1] = atom(state);
+    message.data.data32[3] = 1;
+    xcb_send_event(connection(), 0, root(),
+        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+        reinterpret_cast<const char *>(&message));
+    xcb_flush(connection());
+}
+
 // The windows the window manager lists for taskbars and pagers.
 inline QList<std::uint32_t> clientList()
 {

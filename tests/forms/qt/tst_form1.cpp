@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextLayout>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +74,12 @@ struct Harness : QtProgram
             && shown(button(1)) && shown(button(2)) && !shown(button(3));
     }
     bool shown(const QWidget *control) const { return control->isVisibleTo(&window()); }
+    // A state change that hides the focused control moves the focus on to one that is shown.
+    bool focusOnAShownControl() const
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        return focus && focus->window() == &window() && focus->isVisible();
+    }
 };
 
 // Whether the font is the designed face or, where that is not installed, one of the
@@ -163,8 +170,10 @@ private Q_SLOTS:
     void theResultBoxesTakeTypingUntilContinue()
     {
         const Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window()));
         h.lookUp(h.sfzh(5), h.zkzh(5));
         QVERIFY(h.inResultState());
+        QVERIFY(h.focusOnAShownControl());
         QCOMPARE(h.text1(2)->text(), text(h.results().xm, 5));
         type(h.text1(2), u"改"_s);
         type(h.text1(3), u"100"_s);
@@ -173,6 +182,7 @@ private Q_SLOTS:
 
         QTest::mouseClick(h.button(1), Qt::LeftButton);
         QVERIFY(h.inInputState());
+        QVERIFY(h.focusOnAShownControl());
         for (int i = 0; i < 4; ++i) {
             QVERIFY(h.text1(i)->text().isEmpty());
         }
@@ -196,6 +206,7 @@ private Q_SLOTS:
 
         h.lookUp(h.sfzh(3), h.zkzh(3));
         QVERIFY(h.inResultState());
+        QVERIFY(h.focusOnAShownControl());
         h.text1(0)->setFocus();
         QCOMPARE(tabCycle(7),
             (QList<QString> {u"Text1(0)"_s, u"Text1(1)"_s, u"Text1(2)"_s, u"Text1(3)"_s,
@@ -214,6 +225,7 @@ private Q_SLOTS:
             }
         }
         QVERIFY(h.inInputState());
+        QVERIFY(h.focusOnAShownControl());
         QVERIFY(h.prompts.isEmpty());
         QCOMPARE(h.ends, 0);
         QCOMPARE(h.text1(0)->text(), h.sfzh(1));
@@ -235,6 +247,34 @@ private Q_SLOTS:
         h.button(3)->setFocus();
         QTest::keyClick(h.button(3), key);
         QVERIFY(h.inResultState());
+        // "确    定" had the focus and is hidden now.
+        QVERIFY(h.focusOnAShownControl());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(h.focusOnAShownControl());
+    }
+
+    // A click on "确    定" gives it the focus before it hides itself.
+    void afterAClickOnConfirmTheFocusIsOnAShownControl()
+    {
+        const Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.window()));
+        h.lookUp(h.sfzh(4), h.zkzh(4));
+        QVERIFY(h.inResultState());
+        QVERIFY(h.focusOnAShownControl());
+        QTest::mouseClick(h.button(1), Qt::LeftButton);
+        QVERIFY(h.inInputState());
+        QVERIFY(h.focusOnAShownControl());
+    }
+
+    // The runtime sets the designed interval on the timer it runs, and runs it from the start.
+    void timer1TicksEvery50Ms()
+    {
+        const Harness h;
+        const auto *timer = h.window().findChild<QTimer *>(u"Timer1"_s);
+        QVERIFY(timer);
+        QCOMPARE(timer->interval(), 50);
+        QVERIFY(timer->isActive());
+        QVERIFY(!timer->isSingleShot());
     }
 
     void controlsStandAtTheirDesignedPixels_data()

@@ -1,5 +1,6 @@
 // A designed text box as the user fills it: pasted and dropped text is taken up to its first
-// line break, through every way a user pastes; text the program sets is kept whole.
+// line break, through every way a user pastes, as one step that Ctrl+Z and the context menu
+// undo; text the program sets is kept whole.
 #include "forms/qt/controldesign.h"
 
 #include <QAction>
@@ -36,6 +37,25 @@ struct Box
     }
 };
 
+// Opens the box's context menu, hands its entry for the standard key to use, and closes it.
+// The entry is known by its shortcut, which the menu shows in every language.
+void withContextMenuEntry(
+    QLineEdit *edit, QKeySequence::StandardKey key, const std::function<void(QAction *)> &use)
+{
+    QContextMenuEvent click(
+        QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(edit, &click);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QList<QAction *> actions = menu->actions();
+    const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+    const auto entry = std::ranges::find_if(actions,
+        [&shortcut](const QAction *action) { return action->text().endsWith(u'\t' + shortcut); });
+    QVERIFY(entry != actions.end());
+    use(*entry);
+    menu->close();
+}
+
 // Pastes the clipboard the way a user does: Ctrl+V, the context menu's paste entry, or the
 // box's paste slot that the menu entry and the Edit menus of other programs call.
 enum class PasteWay { CtrlV, ContextMenu, PasteSlot };
@@ -47,21 +67,12 @@ void paste(QLineEdit *edit, PasteWay way)
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         return;
     case PasteWay::ContextMenu: {
-        QContextMenuEvent click(
-            QContextMenuEvent::Keyboard, QPoint(2, 2), edit->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(edit, &click);
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        const QList<QAction *> actions = menu->actions();
-        // The entry is known by its shortcut, which the menu shows in every language.
-        const QString shortcut
-            = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-        const auto entry = std::ranges::find_if(actions, [&shortcut](const QAction *action) {
-            return action->text().endsWith(u'\t' + shortcut);
+        QAction *entry = nullptr;
+        withContextMenuEntry(edit, QKeySequence::Paste, [&entry](QAction *found) {
+            entry = found;
+            found->trigger();
         });
-        QVERIFY(entry != actions.end());
-        (*entry)->trigger();
-        menu->close();
+        QVERIFY(entry);
         return;
     }
     case PasteWay::PasteSlot:
@@ -116,7 +127,7 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(clipboard);
 
         paste(box.edit, way);
-        QCOMPARE(box.edit->text(), after);
+        QTRY_COMPARE(box.edit->text(), after);
         // The cursor stands after what was taken, where the user goes on typing.
         QTest::keyClick(box.edit, Qt::Key_Z);
         QCOMPARE(box.edit->text().indexOf(u'z'), cursor + after.size() - before.size());
@@ -129,7 +140,41 @@ private Q_SLOTS:
         box.edit->setSelection(1, 2);
         QGuiApplication::clipboard()->setText(u"12\r\n"_s);
         paste(box.edit, PasteWay::CtrlV);
-        QCOMPARE(box.edit->text(), u"A12B"_s);
+        QTRY_COMPARE(box.edit->text(), u"A12B"_s);
+    }
+
+    // A paste cut at its line break is one step of the undo history, apart from the typing
+    // before it, undone by Ctrl+Z or by the context menu's entry, which stays enabled.
+    void aCutPasteIsOneUndoableStep_data()
+    {
+        QTest::addColumn<PasteWay>("way");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("Ctrl+V, LF") << PasteWay::CtrlV << u"XY\n"_s;
+        QTest::newRow("Ctrl+V, CRLF in the middle") << PasteWay::CtrlV << u"XY\r\nZ"_s;
+        QTest::newRow("context menu, LF") << PasteWay::ContextMenu << u"XY\n"_s;
+        QTest::newRow("Ctrl+V, no break") << PasteWay::CtrlV << u"XY"_s;
+    }
+    void aCutPasteIsOneUndoableStep()
+    {
+        QFETCH(PasteWay, way);
+        QFETCH(QString, clipboard);
+        const Box box;
+        QTest::keyClicks(box.edit, u"abcdef"_s);
+        box.edit->setCursorPosition(3);
+        QGuiApplication::clipboard()->setText(clipboard);
+        paste(box.edit, way);
+        QTRY_COMPARE(box.edit->text(), u"abcXYdef"_s);
+        QVERIFY(box.edit->isUndoAvailable());
+
+        bool undoEnabled = false;
+        withContextMenuEntry(box.edit, QKeySequence::Undo,
+            [&undoEnabled](QAction *undo) { undoEnabled = undo->isEnabled(); });
+        QVERIFY(undoEnabled);
+        QTest::keyClick(box.edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.edit->text(), u"abcdef"_s);
+        // The typing before the paste is a step of its own.
+        QTest::keyClick(box.edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.edit->text(), QString());
     }
 
     void dropTakesTheFirstLine()
@@ -144,7 +189,7 @@ private Q_SLOTS:
         QApplication::sendEvent(box.edit, &enter);
         QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(box.edit, &drop);
-        QCOMPARE(box.edit->text(), u"AB12"_s);
+        QTRY_COMPARE(box.edit->text(), u"AB12"_s);
     }
 
     void programTextAndTypingAreKept()
