@@ -1,6 +1,7 @@
 // The docking tick on a real X server, run under tests/x11/with-desktop.sh: the X server's
 // answer to where the query window's frame is, one round trip, and the whole tick as the timer
 // runs it (that read, the panel moved in the server's pixels and stacked above the frame).
+#include "app/projectsettings.h"
 #include "forms/qt/fontsubstitutes.h"
 #include "forms/qt/qtruntime.h"
 #include "forms/qt/qtwindow.h"
@@ -26,7 +27,7 @@ QWidget &widgetOf(forms::Window &window)
 // The query window shown and framed, with the panel shown beside it.
 struct Program
 {
-    QtRuntime runtime;
+    QtRuntime runtime {projectsettings::identity};
     Form1 form1 {runtime};
 
     Program()
