@@ -1,12 +1,19 @@
 #include "forms/win32/messageloop.h"
 
+#include "forms/win32/systemerror.h"
+
 namespace win32forms {
 
 int runMessageLoop()
 {
     MSG message {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    BOOL got = FALSE;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         dispatchMessage(message);
+    }
+    // -1 is an error, and the message holds nothing then.
+    if (got == -1) {
+        throw lastSystemError("GetMessageW", "the message loop");
     }
     return static_cast<int>(message.wParam);
 }

@@ -4,7 +4,8 @@
 
 namespace win32forms {
 
-// The program's one message loop: runs until End, and returns the exit code End gave.
+// The program's one message loop: runs until End, and returns the exit code End gave. Throws
+// std::system_error if the system cannot give it a message.
 int runMessageLoop();
 
 // One message as the loop handles it: the dialog manager first (IsDialogMessageW on the

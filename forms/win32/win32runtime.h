@@ -2,6 +2,7 @@
 
 #include "forms/runtime.h"
 #include "forms/win32/msgbox.h"
+#include "forms/win32/screendpi.h"
 
 #include <functional>
 #include <windows.h>
@@ -26,8 +27,12 @@ public:
     void msgBox(forms::Window &owner, std::u16string_view prompt) override;
     void end() override;
 
+    // The DPI of the screen and of every window's outer geometry.
+    unsigned screenDpi() const { return dpi.value(); }
+
 private:
     Win32RuntimeHooks hooks;
+    ScreenDpi dpi;
 };
 
 } // namespace win32forms
