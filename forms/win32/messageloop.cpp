@@ -2,7 +2,15 @@
 
 #include "forms/win32/systemerror.h"
 
+#include <utility>
+
 namespace win32forms {
+
+namespace {
+
+thread_local std::exception_ptr handlerFailure;
+
+} // namespace
 
 int runMessageLoop()
 {
@@ -15,7 +23,16 @@ int runMessageLoop()
     if (got == -1) {
         throw lastSystemError("GetMessageW", "the message loop");
     }
+    if (handlerFailure) {
+        std::rethrow_exception(std::exchange(handlerFailure, nullptr));
+    }
     return static_cast<int>(message.wParam);
+}
+
+void endMessageLoopWith(std::exception_ptr failure)
+{
+    handlerFailure = std::move(failure);
+    PostQuitMessage(1);
 }
 
 void dispatchMessage(MSG &message)

@@ -3,6 +3,7 @@
 #include "forms/twips.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
+#include "forms/win32/messageloop.h"
 #include "forms/win32/systemerror.h"
 #include "forms/win32/visibleframe.h"
 #include "forms/win32/widetext.h"
@@ -418,8 +419,17 @@ LRESULT CALLBACK Win32Window::windowProcedure(
         self->window = nullptr;
         return DefWindowProcW(handle, message, wParam, lParam);
     }
-    return self != nullptr ? self->handleMessage(message, wParam, lParam)
-                           : DefWindowProcW(handle, message, wParam, lParam);
+    if (self == nullptr) {
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    // An exception must not pass through the system's code back to the loop: a panel that the
+    // tick cannot make ends the loop, which throws it on.
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        endMessageLoopWith(std::current_exception());
+        return 0;
+    }
 }
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -876,6 +876,28 @@ void checkCreationFails()
     }
 }
 
+// A panel the tick cannot make ends the message loop, which throws the error on.
+void checkTickFails()
+{
+    const Program program;
+    refusedClass = L"Static";
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuseCreation, nullptr, GetCurrentThreadId());
+    // Should the loop go on, a guard ends it.
+    const UINT_PTR guard
+        = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(0); });
+    std::string what = "no error";
+    try {
+        win32forms::runMessageLoop();
+    } catch (const std::system_error &error) {
+        what = error.what();
+    }
+    KillTimer(nullptr, guard);
+    UnhookWindowsHookEx(hook);
+    check::record(what.starts_with("CreateWindowExW (control Label1)"),
+        "the loop ends with the error", ": " + what, __FILE__, __LINE__);
+    CHECK(program.panel() == nullptr);
+}
+
 // The design's 50 ms, read from the ticks: the shortest of several intervals, since a busy
 // system may delay a tick but never brings one early.
 void checkTimerInterval()
@@ -932,6 +954,7 @@ int designs()
     checkMissingNames();
     checkTimerInterval();
     checkCreationFails();
+    checkTickFails();
     checkFontsKeptWhenNoneCanBeMade();
     for (const forms::BorderStyle border :
         {forms::BorderStyle::FixedSingle, forms::BorderStyle::None}) {
