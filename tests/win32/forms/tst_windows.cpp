@@ -12,6 +12,8 @@
 //   tst_windows soak           many cycles, paints, DPI changes and ticks leak no GDI or USER
 //                              object
 //   tst_windows process <exe>  the program itself ends with no window and no process left
+//   tst_windows startfailure <exe> <dll>
+//                              the program whose window the system refuses says so and ends
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
@@ -1130,6 +1132,66 @@ int process(const wchar_t *exe)
     return check::summary();
 }
 
+// The box of the process, once it shows one, read and answered with OK.
+MessageBoxSeen answerBoxOf(DWORD process)
+{
+    MessageBoxSeen seen;
+    for (int attempt = 0; attempt < 200 && !seen.found; ++attempt) {
+        Sleep(50);
+        for (HWND box = FindWindowW(L"#32770", nullptr); box != nullptr;
+             box = FindWindowExW(nullptr, box, L"#32770", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            if (owner == process && IsWindowVisible(box)) {
+                seen.caption = windowText(box);
+                EnumChildWindows(box, readBoxChild, reinterpret_cast<LPARAM>(&seen));
+                seen.found = true;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                break;
+            }
+        }
+    }
+    return seen;
+}
+
+// The program itself, when the system refuses to create its window: rather than run on with no
+// window, it shows one box that names what failed, and ends with a non-zero exit code.
+int startFailure(const wchar_t *exe, const wchar_t *dll)
+{
+    HMODULE hookModule = LoadLibraryW(dll);
+    const auto refuse = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void *>(GetProcAddress(hookModule, "refuseProgramWindows")));
+    HHOOK hook = refuse != nullptr ? SetWindowsHookExW(WH_CBT, refuse, hookModule, 0) : nullptr;
+    if (!CHECK(hook != nullptr)) {
+        return check::summary();
+    }
+    std::wstring command = L"\"" + std::wstring(exe) + L"\"";
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started {};
+    if (CHECK(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+            &startup, &started))) {
+        const MessageBoxSeen seen = answerBoxOf(started.dwProcessId);
+        if (CHECK(seen.found)) {
+            CHECK_EQ(seen.caption, L"工程1");
+            check::record(seen.text.find(L"CreateWindowExW (window Form1)") != std::wstring::npos,
+                "the box names the call and the window", ": " + check::utf8(seen.text), __FILE__,
+                __LINE__);
+        }
+        CHECK_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
+        DWORD exitCode = STILL_ACTIVE;
+        GetExitCodeProcess(started.hProcess, &exitCode);
+        CHECK_EQ(exitCode, DWORD {1});
+        if (exitCode == STILL_ACTIVE) {
+            TerminateProcess(started.hProcess, 1);
+        }
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
+    UnhookWindowsHookEx(hook);
+    return check::summary();
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t *argv[])
@@ -1159,7 +1221,10 @@ int wmain(int argc, wchar_t *argv[])
     if (group == L"process" && argc == 3) {
         return process(argv[2]);
     }
+    if (group == L"startfailure" && argc == 4) {
+        return startFailure(argv[2], argv[3]);
+    }
     std::printf("usage: tst_windows layout <dpi> | keys | messagebox | panel | end | designs | "
-                "soak | process <exe>\n");
+                "soak | process <exe> | startfailure <exe> <dll>\n");
     return 2;
 }
