@@ -1025,7 +1025,7 @@ int soak()
         // Every window paints what changed.
         runFor(0);
     };
-    // Each cycle paints, under Wine about 40 ms; a paint-time leak of one object per label
+    // Each cycle paints, under Wine about 30 ms; a paint-time leak of one object per label
     // shows hundreds of objects within these.
     constexpr int cycles = 400;
     for (int i = 0; i < 50; ++i) {
