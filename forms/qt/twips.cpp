@@ -1,17 +1,17 @@
 #include "forms/qt/twips.h"
 
-#include <cmath>
+#include "forms/twips.h"
 
 namespace twips {
 
 int toPixels(double value)
 {
-    return static_cast<int>(std::lround(value / perPixel));
+    return forms::twips::toPixels(value, forms::twips::classicDpi);
 }
 
 float fromPixels(int pixels)
 {
-    return static_cast<float>(pixels * perPixel);
+    return forms::twips::fromPixels(pixels, forms::twips::classicDpi);
 }
 
 QRect toPixels(int left, int top, int width, int height)
@@ -21,8 +21,7 @@ QRect toPixels(int left, int top, int width, int height)
 
 int fontPixels(double points)
 {
-    constexpr double pixelsPerPoint = 96.0 / 72.0;
-    return static_cast<int>(std::lround(points * pixelsPerPoint));
+    return forms::twips::fontPixels(points, forms::twips::classicDpi);
 }
 
 } // namespace twips

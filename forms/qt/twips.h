@@ -4,10 +4,8 @@
 
 // Units of the window designs. Positions and sizes are designed in twips (1/1440 inch) and font
 // sizes in points, both at the classic 96 dots per inch, where one device-independent pixel is
-// 15 twips. Qt's high-DPI scaling takes device-independent pixels on from there.
+// 15 twips (forms/twips.h). Qt's high-DPI scaling takes device-independent pixels on from there.
 namespace twips {
-
-inline constexpr double perPixel = 15.0;
 
 // The nearest whole pixel; a half pixel rounds away from zero.
 int toPixels(double value);

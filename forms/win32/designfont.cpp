@@ -1,6 +1,6 @@
 #include "forms/win32/designfont.h"
 
-#include "forms/win32/twips.h"
+#include "forms/twips.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ FontHandle createDesignFont(const forms::FontDesign &design, unsigned dpi)
 {
     LOGFONTW font {};
     // Negative: the character height, as a size in points means, not the cell height.
-    font.lfHeight = -twips::fontPixels(design.points, dpi);
+    font.lfHeight = -forms::twips::fontPixels(design.points, dpi);
     font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = GB2312_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;

@@ -2,6 +2,8 @@
 
 #include "forms/win32/systemcall.h"
 
+#include <shellscalingapi.h>
+
 namespace win32forms {
 
 namespace {
@@ -29,11 +31,12 @@ GetDpiForWindowFunction getDpiForWindow()
 unsigned monitorDpi(HMONITOR monitor)
 {
     static const auto getDpiForMonitor
-        = systemCall<HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *)>(
+        = systemCall<HRESULT(WINAPI *)(HMONITOR, MONITOR_DPI_TYPE, UINT *, UINT *)>(
             L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0;
     UINT y = 0;
-    if (getDpiForMonitor != nullptr && SUCCEEDED(getDpiForMonitor(monitor, 0, &x, &y))) {
+    if (getDpiForMonitor != nullptr
+        && SUCCEEDED(getDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y))) {
         return x;
     }
     return systemDpi();

@@ -14,7 +14,12 @@ template<typename Function> Function systemCall(const wchar_t *dll, const char *
         // From the system folder by its full path, never from the program's folder; Windows 7
         // without its 2011 update knows no LOAD_LIBRARY_SEARCH_SYSTEM32.
         std::wstring path(MAX_PATH, L'\0');
-        path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+        const UINT length = GetSystemDirectoryW(path.data(), MAX_PATH);
+        // Without the folder the path would be "\\name", on the root of the current drive.
+        if (length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        path.resize(length);
         module = LoadLibraryW((path + L'\\' + dll).c_str());
     }
     if (module == nullptr) {

@@ -2,6 +2,7 @@
 
 #include "forms/identity.h"
 #include "forms/runtime.h"
+#include "forms/win32/screendpi.h"
 
 #include <functional>
 #include <string>
@@ -29,9 +30,13 @@ public:
     void msgBox(forms::Window &owner, std::u16string_view prompt) override;
     void end() override;
 
+    // The DPI of the screen and of every window's outer geometry.
+    unsigned screenDpi() const { return dpi.value(); }
+
 private:
     std::u16string title;
     Win32RuntimeHooks hooks;
+    ScreenDpi dpi;
 };
 
 } // namespace win32forms

@@ -1,9 +1,11 @@
 #include "forms/win32/win32window.h"
 
 #include "forms/designrows.h"
+#include "forms/twips.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
-#include "forms/win32/twips.h"
+#include "forms/win32/messageloop.h"
+#include "forms/win32/systemerror.h"
 #include "forms/win32/visibleframe.h"
 #include "forms/win32/widetext.h"
 
@@ -47,7 +49,9 @@ void registerFormClass(HINSTANCE instance, WNDPROC procedure)
     formClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     formClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     formClass.lpszClassName = formClassName;
-    RegisterClassExW(&formClass);
+    if (RegisterClassExW(&formClass) == 0) {
+        throw lastSystemError("RegisterClassExW", "the class of the windows");
+    }
 }
 
 // The order the controls are created in: the design's tab order, with each text box's label
@@ -118,21 +122,39 @@ std::vector<HWND> formsOfThisThread()
     return forms;
 }
 
-Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
+Win32Window::Win32Window(
+    const forms::WindowDesign &windowDesign, ScreenDpi &screen, Win32Window *companionWindow)
     : design(windowDesign)
+    , screenDpi(screen)
+    , companion(companionWindow)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     registerFormClass(instance, windowProcedure);
     const bool bordered = design.borderStyle == forms::BorderStyle::FixedSingle;
     const DWORD style = bordered ? fixedSingleStyle : noBorderStyle;
-    const DWORD exStyle = design.showInTaskbar ? 0 : noTaskbarExStyle;
+    // A click on a companion's follower leaves the keyboard where it was.
+    const DWORD exStyle = (design.showInTaskbar ? 0 : noTaskbarExStyle)
+        | (companion != nullptr ? WS_EX_NOACTIVATE : 0);
     // Before the window exists, so that a design naming a missing label leaves no window behind.
     const std::vector<const forms::ControlDesign *> order = creationOrder(design.controls);
     // Created on the primary screen; Form_Load places it.
-    CreateWindowExW(exStyle, formClassName, wide(design.caption).c_str(), style, 0, 0, 0, 0,
-        nullptr, nullptr, instance, this);
-    dpi = windowDpi(window);
+    if (CreateWindowExW(exStyle, formClassName, wide(design.caption).c_str(), style, 0, 0, 0, 0,
+            nullptr, nullptr, instance, this)
+        == nullptr) {
+        throw lastSystemError("CreateWindowExW", "window " + std::string(design.name));
+    }
+    try {
+        build(order);
+    } catch (...) {
+        DestroyWindow(window);
+        throw;
+    }
+}
 
+// Sizes the new window and gives it its controls, fonts, icons and timer.
+void Win32Window::build(std::span<const forms::ControlDesign *const> order)
+{
+    dpi = windowDpi(window);
     const SIZE outer = designedOuterSize(dpi);
     SetWindowPos(
         window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -142,8 +164,9 @@ Win32Window::Win32Window(const forms::WindowDesign &windowDesign)
     if (design.hasIcon) {
         setIcons();
     }
-    if (design.timer) {
-        SetTimer(window, designTimer, static_cast<UINT>(design.timer->interval), nullptr);
+    if (design.timer
+        && SetTimer(window, designTimer, static_cast<UINT>(design.timer->interval), nullptr) == 0) {
+        throw lastSystemError("SetTimer", "timer " + std::string(design.timer->name));
     }
 }
 
@@ -165,6 +188,9 @@ void Win32Window::createControls(std::span<const forms::ControlDesign *const> or
         HWND child = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
+        if (child == nullptr) {
+            throw lastSystemError("CreateWindowExW", "control " + std::string(row->name));
+        }
         if (row->kind == forms::ControlKind::TextBox) {
             // No length limit: Windows' default is 32,767 characters and Wine's 30,000.
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
@@ -198,33 +224,46 @@ void Win32Window::layOut()
     fonts.clear();
     for (const auto &control : controls) {
         const forms::ControlDesign &row = control->design;
-        MoveWindow(control->handle(), twips::toPixels(row.left, dpi), twips::toPixels(row.top, dpi),
-            twips::toPixels(row.width, dpi), twips::toPixels(row.height, dpi), TRUE);
-        if (HFONT font = fontFor(row)) {
+        MoveWindow(control->handle(), forms::twips::toPixels(row.left, dpi),
+            forms::twips::toPixels(row.top, dpi), forms::twips::toPixels(row.width, dpi),
+            forms::twips::toPixels(row.height, dpi), TRUE);
+        if (HFONT font = fontFor(row, previous)) {
             SendMessageW(control->handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         }
     }
 }
 
-HFONT Win32Window::fontFor(const forms::ControlDesign &row)
+// The design font at the window's DPI, made once for all controls that use it. A font that
+// cannot be made is not kept: the font of the previous DPI stays, since the controls still use
+// it, and is kept from being released with the others.
+HFONT Win32Window::fontFor(const forms::ControlDesign &row,
+    std::vector<std::pair<forms::FontDesign, FontHandle>> &previous)
 {
     const std::optional<forms::FontDesign> &wanted = row.font ? row.font : design.font;
     if (!wanted) {
         return nullptr;
     }
-    const auto found = std::ranges::find_if(
-        fonts, [&wanted](const auto &font) { return sameFont(font.first, *wanted); });
-    if (found != fonts.end()) {
+    const auto same = [&wanted](const auto &font) { return sameFont(font.first, *wanted); };
+    if (const auto found = std::ranges::find_if(fonts, same); found != fonts.end()) {
         return found->second.get();
     }
-    return fonts.emplace_back(*wanted, createDesignFont(*wanted, dpi)).second.get();
+    FontHandle font = createDesignFont(*wanted, dpi);
+    if (!font) {
+        const auto kept = std::ranges::find_if(previous, same);
+        if (kept == previous.end()) {
+            return nullptr;
+        }
+        font = std::move(kept->second);
+        previous.erase(kept);
+    }
+    return fonts.emplace_back(*wanted, std::move(font)).second.get();
 }
 
 // The outer size around the designed client area at the DPI; a frameless window is all client.
 SIZE Win32Window::designedOuterSize(unsigned atDpi) const
 {
-    const SIZE client {
-        twips::toPixels(design.clientWidth, atDpi), twips::toPixels(design.clientHeight, atDpi)};
+    const SIZE client {forms::twips::toPixels(design.clientWidth, atDpi),
+        forms::twips::toPixels(design.clientHeight, atDpi)};
     if (design.borderStyle == forms::BorderStyle::None) {
         return client;
     }
@@ -240,51 +279,54 @@ Win32Control *Win32Window::controlByHandle(HWND child)
 
 float Win32Window::left() const
 {
-    return twips::fromPixels(visibleFrame(window).left, twips::screenDpi());
+    return forms::twips::fromPixels(visibleFrame(window).left, screenDpi.value());
 }
 
 float Win32Window::top() const
 {
-    return twips::fromPixels(visibleFrame(window).top, twips::screenDpi());
+    return forms::twips::fromPixels(visibleFrame(window).top, screenDpi.value());
 }
 
 float Win32Window::width() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.right - frame.left, twips::screenDpi());
+    return forms::twips::fromPixels(frame.right - frame.left, screenDpi.value());
 }
 
 float Win32Window::height() const
 {
     const RECT frame = visibleFrame(window);
-    return twips::fromPixels(frame.bottom - frame.top, twips::screenDpi());
+    return forms::twips::fromPixels(frame.bottom - frame.top, screenDpi.value());
 }
 
 void Win32Window::setLeft(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, twips::toPixels(value, twips::screenDpi()) - frame.left, 0);
+    OffsetRect(&frame, forms::twips::toPixels(value, screenDpi.value()) - frame.left, 0);
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setTop(float value)
 {
     RECT frame = visibleFrame(window);
-    OffsetRect(&frame, 0, twips::toPixels(value, twips::screenDpi()) - frame.top);
+    OffsetRect(&frame, 0, forms::twips::toPixels(value, screenDpi.value()) - frame.top);
     placeVisibleFrame(window, frame);
+    // Other windows may have come between the two since the last placement; the tick places a
+    // companion's follower each time.
+    stackAboveCompanion();
 }
 
 void Win32Window::setWidth(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.right = frame.left + twips::toPixels(value, twips::screenDpi());
+    frame.right = frame.left + forms::twips::toPixels(value, screenDpi.value());
     placeVisibleFrame(window, frame);
 }
 
 void Win32Window::setHeight(float value)
 {
     RECT frame = visibleFrame(window);
-    frame.bottom = frame.top + twips::toPixels(value, twips::screenDpi());
+    frame.bottom = frame.top + forms::twips::toPixels(value, screenDpi.value());
     placeVisibleFrame(window, frame);
 }
 
@@ -299,6 +341,7 @@ void Win32Window::setVisible(bool visible)
     const int shown = design.borderStyle == forms::BorderStyle::None ? SW_SHOWNOACTIVATE : SW_SHOW;
     const RECT before = visibleFrame(window);
     ShowWindow(window, visible ? shown : SW_HIDE);
+    stackAboveCompanion();
     // Windows frames a window when it creates it, but the desktop window manager may report the
     // visible frame of a window only once it is shown; a window placed by its frame while
     // hidden then learns its real visible size here.
@@ -313,6 +356,21 @@ void Win32Window::setVisible(bool visible)
 forms::Control &Win32Window::control(std::string_view name)
 {
     return *forms::named(controls, name, [](const auto &control) { return control->design.name; });
+}
+
+// Directly above the companion: below every window that covers the companion, above the rest.
+void Win32Window::stackAboveCompanion()
+{
+    HWND anchor = companion != nullptr ? companion->handle() : nullptr;
+    if (anchor == nullptr || !IsWindowVisible(window)) {
+        return;
+    }
+    HWND above = GetWindow(anchor, GW_HWNDPREV);
+    if (above == window) {
+        return;
+    }
+    SetWindowPos(window, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void Win32Window::onUnload(std::function<void()> handler)
@@ -348,8 +406,17 @@ LRESULT CALLBACK Win32Window::windowProcedure(
         self->window = nullptr;
         return DefWindowProcW(handle, message, wParam, lParam);
     }
-    return self != nullptr ? self->handleMessage(message, wParam, lParam)
-                           : DefWindowProcW(handle, message, wParam, lParam);
+    if (self == nullptr) {
+        return DefWindowProcW(handle, message, wParam, lParam);
+    }
+    // An exception must not pass through the system's code back to the loop: a panel that the
+    // tick cannot make ends the loop, which throws it on.
+    try {
+        return self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        endMessageLoopWith(std::current_exception());
+        return 0;
+    }
 }
 
 LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -372,6 +439,12 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return onDpiChanged(wParam, *reinterpret_cast<const RECT *>(lParam));
     case DM_GETDEFID:
         return onGetDefaultId();
+    case WM_MOUSEACTIVATE:
+        return companion != nullptr ? MA_NOACTIVATE
+                                    : DefWindowProcW(window, message, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+        return onDisplayChange(message, wParam, lParam);
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -464,6 +537,13 @@ LRESULT Win32Window::onDpiChanged(WPARAM wParam, const RECT &suggested)
         setIcons();
     }
     return 0;
+}
+
+// The display's resolution or scaling may have changed: the DPI of screen geometry is read again.
+LRESULT Win32Window::onDisplayChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    screenDpi.changed();
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // There is no default button: Enter clicks the focused push button and nothing else.

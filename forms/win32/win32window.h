@@ -2,6 +2,7 @@
 
 #include "forms/runtime.h"
 #include "forms/win32/handles.h"
+#include "forms/win32/screendpi.h"
 #include "forms/win32/win32control.h"
 
 #include <memory>
@@ -21,13 +22,17 @@ std::vector<HWND> formsOfThisThread();
 // A designed window as a top-level Win32 window. A fixed single border is a caption bar with a
 // close box only and a frame that does not size; a window without a border is a frameless
 // popup. Every window is owned by no one; one not shown in the taskbar is a tool window, which
-// gets no taskbar button. Its outer geometry in
-// twips is that of the frame the user sees, at the one DPI of all screen geometry
-// (twips::screenDpi); the window's own DPI sizes its client area, controls and fonts.
+// gets no taskbar button. Its outer geometry in twips is that of the frame the user sees, at the
+// one DPI of all screen geometry, which it hears change; the window's own DPI sizes its client
+// area, controls and fonts. A window with a companion never takes the activation, and each
+// placement stacks it just above the companion, so that whatever covers the companion covers it
+// too; the companion outlives it. A window that cannot be made throws std::system_error and
+// leaves nothing behind.
 class Win32Window : public forms::Window
 {
 public:
-    explicit Win32Window(const forms::WindowDesign &design);
+    Win32Window(
+        const forms::WindowDesign &design, ScreenDpi &screenDpi, Win32Window *companion = nullptr);
     ~Win32Window() override;
     Win32Window(const Win32Window &) = delete;
     Win32Window &operator=(const Win32Window &) = delete;
@@ -63,15 +68,22 @@ private:
     LRESULT onDpiChanged(WPARAM wParam, const RECT &suggested);
     LRESULT onGetDefaultId();
     LRESULT onTimerTick();
+    LRESULT onDisplayChange(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void build(std::span<const forms::ControlDesign *const> order);
+    void stackAboveCompanion();
 
     void createControls(std::span<const forms::ControlDesign *const> order);
     void setIcons();
     void layOut();
     SIZE designedOuterSize(unsigned atDpi) const;
-    HFONT fontFor(const forms::ControlDesign &row);
+    HFONT fontFor(const forms::ControlDesign &row,
+        std::vector<std::pair<forms::FontDesign, FontHandle>> &previous);
     Win32Control *controlByHandle(HWND child);
 
     const forms::WindowDesign &design;
+    ScreenDpi &screenDpi;
+    Win32Window *const companion;
     HWND window = nullptr;
     // The window's own DPI, for its client area, controls, fonts and icons.
     unsigned dpi = 96;

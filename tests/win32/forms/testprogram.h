@@ -20,15 +20,12 @@
 
 namespace testprogram {
 
-// Runs the message loop for the given time, or until the condition holds; returns whether it
-// does.
+// Runs the message loop, every waiting message at least once (paints included), then for the
+// given time or until the condition holds; returns whether it does.
 inline bool runUntil(const std::function<bool()> &condition, DWORD milliseconds = 3000)
 {
     const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (!condition()) {
-        if (GetTickCount64() >= end) {
-            return false;
-        }
+    for (;;) {
         MSG message {};
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
@@ -37,14 +34,26 @@ inline bool runUntil(const std::function<bool()> &condition, DWORD milliseconds 
             }
             win32forms::dispatchMessage(message);
         }
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return false;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    return true;
 }
 
 inline void runFor(DWORD milliseconds)
 {
     runUntil([] { return false; }, milliseconds);
+}
+
+// Runs the message loop until the keyboard and mouse input sent so far has been handled: none is
+// left in the thread's queue, nor any message it posted (WM_CHAR from a key, for one).
+inline bool runUntilInputHandled()
+{
+    return runUntil([] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; });
 }
 
 struct Program
@@ -119,7 +128,7 @@ inline void pressKeys(std::initializer_list<std::pair<WORD, bool>> keys)
         inputs.push_back(input);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    runFor(60);
+    runUntilInputHandled();
 }
 
 inline void press(WORD key)
@@ -146,7 +155,7 @@ inline void type(std::wstring_view text)
         }
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    runFor(100);
+    runUntilInputHandled();
 }
 
 // Empties the focused box as a user does (Wine's single-line edit has no Ctrl+A).
