@@ -1,11 +1,16 @@
 #pragma once
 
+#include "forms/twips.h"
+
 #include <QRect>
 
 // Units of the window designs. Positions and sizes are designed in twips (1/1440 inch) and font
 // sizes in points, both at the classic 96 dots per inch, where one device-independent pixel is
 // 15 twips (forms/twips.h). Qt's high-DPI scaling takes device-independent pixels on from there.
 namespace twips {
+
+// Twips in one device-independent pixel.
+inline constexpr double perPixel = 1440.0 / forms::twips::classicDpi;
 
 // The nearest whole pixel; a half pixel rounds away from zero.
 int toPixels(double value);
