@@ -1,19 +1,26 @@
-// tablebuilder <results.tsv> <out.cpp>
+// tablebuilder [--seal [--iterations N]] <results.tsv> <out.cpp>
 //
-// Checks the results list and compiles it into the C++ source of the built-in records. A broken
+// Checks the results list and compiles it into the C++ source of the built-in records: plain
+// text, or with --seal sealed records (data/sealedrecords.h) whose keys are derived with N
+// iterations, 600,000 unless said otherwise. A broken
 // list fails the build with one line per problem, "file:line: field: rule", and leaves no output
 // behind. Exit status: 0 written or already up to date, 1 the list is broken, 2 usage or file
 // error. Standard C++ only, so that it builds with a host compiler alone.
 
+#include "data/sealing.h"
 #include "outputfile.h"
 #include "recordssource.h"
 #include "resultslistparser.h"
+#include "sealedsource.h"
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -39,16 +46,37 @@ void reportProblems(const std::string &listPath, const std::vector<ListProblem> 
     }
 }
 
+// The work factor of --iterations: a whole number from 1 up.
+std::optional<std::uint32_t> iterationsArgument(const std::string &text)
+{
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        printLine("usage: tablebuilder <results.tsv> <out.cpp>");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const bool seal = !args.empty() && args.front() == "--seal";
+    std::optional<std::uint32_t> sealIterations = sealing::defaultIterations;
+    if (seal) {
+        args.erase(args.begin());
+        if (args.size() > 2 && args.front() == "--iterations") {
+            sealIterations = iterationsArgument(args[1]);
+            args.erase(args.begin(), args.begin() + 2);
+        }
+    }
+    if (args.size() != 2 || !sealIterations) {
+        printLine("usage: tablebuilder [--seal [--iterations N]] <results.tsv> <out.cpp>");
         return 2;
     }
-    const std::string listPath = argv[1];
-    const std::filesystem::path outputPath = argv[2];
+    const std::string listPath = args[0];
+    const std::filesystem::path outputPath = args[1];
     std::string error;
 
     std::ifstream list(listPath, std::ios::binary);
@@ -67,8 +95,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const std::string source
-        = recordsSource(parsed.records, std::filesystem::path(listPath).filename().string());
+    const std::string listName = std::filesystem::path(listPath).filename().string();
+    const std::string source = seal ? sealedSource(parsed.records, listName, *sealIterations)
+                                    : recordsSource(parsed.records, listName);
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
         printLine(outputPath.string() + ": cannot write: " + error);
         return 2;
