@@ -63,9 +63,13 @@ if(CMAKE_CROSSCOMPILING)
     add_executable(tablebuilder IMPORTED)
     set_target_properties(tablebuilder PROPERTIES IMPORTED_LOCATION ${host_tablebuilder})
 else()
+    add_subdirectory(data/crypto)
     add_subdirectory(tools/tablebuilder)
 endif()
 
+if(CMAKE_CROSSCOMPILING)
+    add_subdirectory(data/crypto)
+endif()
 add_subdirectory(data)
 if(CMAKE_CROSSCOMPILING)
     # An imported program carries no build order of its own.

@@ -1,10 +1,11 @@
 #include "data/crypto/crypto.h"
 
 #include <algorithm>
-#include <bcrypt.h>
 #include <cstdio>
 #include <cstdlib>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <bcrypt.h>
 
 // The CNG implementation of crypto.h, on bcrypt.dll, which every Windows since Vista has. Only
 // calls that Windows 7 offers are used: no pseudo-handles, no BCryptHash.
