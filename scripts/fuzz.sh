@@ -22,7 +22,10 @@ build/fuzz/tests/fuzz/fuzz_resultslist -max_total_time="$((seconds - lookup_seco
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/crashes/ \
     "$corpus" "$seeds"
 
-mkdir -p build/fuzz/corpus-sealedlookup
+# Seeds: the exact pairs of records 1 and 1117 (two bytes of record number, a split of 0).
+mkdir -p build/fuzz/corpus-sealedlookup build/fuzz/seeds-sealedlookup
+printf '\001\000\000' >build/fuzz/seeds-sealedlookup/record1
+printf '\135\004\000' >build/fuzz/seeds-sealedlookup/record1117
 build/fuzz/tests/fuzz/fuzz_sealedlookup -max_total_time="$lookup_seconds" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/crashes/ \
-    build/fuzz/corpus-sealedlookup
+    build/fuzz/corpus-sealedlookup build/fuzz/seeds-sealedlookup
