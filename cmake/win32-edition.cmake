@@ -63,9 +63,10 @@ if(CMAKE_CROSSCOMPILING)
     add_executable(tablebuilder IMPORTED)
     set_target_properties(tablebuilder PROPERTIES IMPORTED_LOCATION ${host_tablebuilder})
 endif()
-# In a cross build this is the builder for Windows, tested under Wine (tests/win32).
+# The platform's crypto (CNG), for the sealed table and for sealing it. In a cross build the
+# table builder below is the builder for Windows, tested under Wine (tests/win32).
+add_subdirectory(data/crypto)
 add_subdirectory(tools/tablebuilder)
-
 add_subdirectory(data)
 if(CMAKE_CROSSCOMPILING)
     # An imported program carries no build order of its own.

@@ -53,6 +53,10 @@ public:
     virtual bool visible() const = 0;
     virtual void setVisible(bool visible) = 0;
 
+    // The busy cursor over the window while a handler works on, or the usual one again. It
+    // shows at once, though the handler keeps the event loop waiting.
+    virtual void setBusy(bool busy) = 0;
+
     // The control of the design with this name.
     virtual Control &control(std::string_view name) = 0;
 

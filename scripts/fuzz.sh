@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Fuzzes the table builder's parser for a bounded time, seeded with data/results.tsv as it is and
-# as Excel exports it (tests/tools/officeexports.py), and the broken lists of the builder's tests
-# in UTF-8 and GB18030; fails on a crash, a leak, a slow input or a broken
-# property, leaving the input in build/fuzz/crashes/.
-#   scripts/fuzz.sh [seconds]     default 60
+# Fuzzes the table builder's parser, seeded with data/results.tsv as it is and as Excel exports it
+# (tests/tools/officeexports.py) and the broken lists of the builder's tests in UTF-8 and GB18030,
+# for a bounded time, then the sealed lookup for a quarter of that time more; fails on a crash, a
+# leak, a slow input or a broken property, leaving the input in build/fuzz/crashes/.
+#   scripts/fuzz.sh [seconds]     the parser's time, default 60
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+lookup_seconds=$((seconds / 4))
 scripts/setup.sh --fuzz
 cmake --preset fuzz
 cmake --build --preset fuzz
@@ -21,3 +22,11 @@ python3 tests/tools/officeexports.py data/results.tsv "$seeds"
 build/fuzz/tests/fuzz/fuzz_resultslist -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/crashes/ \
     "$corpus" "$seeds"
+
+# Seeds: the exact pairs of records 1 and 1117 (two bytes of record number, a split of 0).
+mkdir -p build/fuzz/corpus-sealedlookup build/fuzz/seeds-sealedlookup
+printf '\001\000\000' >build/fuzz/seeds-sealedlookup/record1
+printf '\135\004\000' >build/fuzz/seeds-sealedlookup/record1117
+build/fuzz/tests/fuzz/fuzz_sealedlookup -max_total_time="$lookup_seconds" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/crashes/ \
+    build/fuzz/corpus-sealedlookup build/fuzz/seeds-sealedlookup

@@ -14,6 +14,7 @@ packages=(
     qt6-base-dev libgl-dev libxcb1-dev                   # Qt 6 Widgets, X11 stacking
     libbenchmark-dev hyperfine time                      # bench/
     googletest libgtest-dev                              # tests of the core and the tools
+    libssl-dev                                           # libcrypto: sealing and sealed records
     fonts-arphic-uming fonts-wqy-zenhei                  # faces for 宋体 and 黑体
     qt6-translations-l10n                                # Qt's own texts in Chinese
     xvfb xauth x11-utils openbox xdotool imagemagick     # a headless display and screenshots

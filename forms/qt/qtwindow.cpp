@@ -11,6 +11,7 @@
 #include "forms/qt/x11stacking.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <stdexcept>
@@ -142,6 +143,18 @@ float QtWindow::width() const
 float QtWindow::height() const
 {
     return OuterGeometry(*form, serverRectThisTick).height();
+}
+
+void QtWindow::setBusy(bool busy)
+{
+    if (busy) {
+        form->setCursor(Qt::WaitCursor);
+    } else {
+        form->unsetCursor();
+    }
+    // The handler keeps the event loop waiting, which would send the cursor to the window
+    // system only when the work is done.
+    QGuiApplication::sync();
 }
 
 void QtWindow::setLeft(float value)

@@ -39,6 +39,7 @@ public:
     void setHeight(float value) override;
     bool visible() const override;
     void setVisible(bool visible) override;
+    void setBusy(bool busy) override;
     forms::Control &control(std::string_view name) override;
     void onUnload(std::function<void()> handler) override;
     void onTimer(std::function<void()> handler) override;

@@ -335,6 +335,17 @@ bool Win32Window::visible() const
     return IsWindowVisible(window) != FALSE;
 }
 
+void Win32Window::setBusy(bool busy)
+{
+    // No message reaches the window while the handler works, so nothing sets the usual cursor
+    // back in between.
+    if (busy) {
+        cursorBeforeBusy = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    } else {
+        SetCursor(cursorBeforeBusy);
+    }
+}
+
 void Win32Window::setVisible(bool visible)
 {
     // The panel shows without taking the activation, so the keyboard stays in the query window.

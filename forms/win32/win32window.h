@@ -47,6 +47,7 @@ public:
     void setHeight(float value) override;
     bool visible() const override;
     void setVisible(bool visible) override;
+    void setBusy(bool busy) override;
     forms::Control &control(std::string_view name) override;
     void onUnload(std::function<void()> handler) override;
     void onTimer(std::function<void()> handler) override;
@@ -94,6 +95,8 @@ private:
     IconHandle bigIcon;
     IconHandle smallIcon;
     HWND focusWhenInactive = nullptr;
+    // The cursor that the busy cursor replaced.
+    HCURSOR cursorBeforeBusy = nullptr;
     std::function<void()> unloaded;
     std::function<void()> ticked;
     std::function<void()> frameChanged;

@@ -116,6 +116,12 @@ std::unique_ptr<forms::Window> MemoryRuntime::createWindow(
     return window;
 }
 
+void MemoryWindow::setBusy(bool isBusy)
+{
+    busySpells += isBusy && !busy ? 1 : 0;
+    busy = isBusy;
+}
+
 void MemoryRuntime::msgBox(forms::Window &owner, std::u16string_view prompt)
 {
     const auto &memoryOwner = dynamic_cast<const MemoryWindow &>(owner);

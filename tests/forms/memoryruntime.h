@@ -55,6 +55,7 @@ public:
     bool visible() const override { return shown; }
     void setVisible(bool visible) override { shown = visible; }
     forms::Control &control(std::string_view name) override { return find(name); }
+    void setBusy(bool busy) override;
     void onUnload(std::function<void()> handler) override { unloaded = std::move(handler); }
     void onTimer(std::function<void()> handler) override;
     void onFrameChanged(std::function<void()> handler) override
@@ -80,6 +81,9 @@ public:
     forms::Window *const companion;
     // How often the size was set, so that a test can tell a handler that resizes.
     int resizes = 0;
+    // Whether the busy cursor shows, and how often it was turned on.
+    bool busy = false;
+    int busySpells = 0;
 
 private:
     bool running() const;

@@ -19,8 +19,9 @@ import xml.etree.ElementTree as ElementTree
 # The system DLLs the program may use; the C runtime is msvcrt or the UCRT's API sets.
 # dwmapi and shcore are looked up at run time, never imported: shcore does not exist on
 # Windows 7, and an import of it would keep the program from starting there.
+# bcrypt is CNG, for the sealed records' cryptography; Windows has it since Vista.
 ALLOWED_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "msvcrt.dll",
-                "ucrtbase.dll"}
+                "ucrtbase.dll", "bcrypt.dll"}
 MAX_SIZE = 2 * 1024 * 1024
 SUPPORTED_OS = {
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "Windows 7",

@@ -1,18 +1,23 @@
-// tablebuilder <list> <out.cpp>
+// tablebuilder [--seal [--iterations N]] <list> <out.cpp>
 // tablebuilder --check <list>
 //
-// Checks the results list and compiles it into the C++ source of the built-in records, or with
-// --check only checks it. Either way it prints how it read the list (records, encoding,
-// separator, the columns used, fields trimmed) or one line per problem, "file:line: field:
-// rule". A broken list fails the build and leaves no output behind. Exit status: 0 written,
-// already up to date or checked, 1 the list is broken, 2 usage or file error. Standard C++
-// only, so that it builds with a host compiler alone.
+// Checks the results list and compiles it into the C++ source of the built-in records: plain
+// text, or with --seal sealed records (data/sealedrecords.h) whose keys are derived with N
+// iterations, 600,000 unless said otherwise. With --check it only checks the list. Either way it
+// prints how it read the list (records, encoding, separator, the columns used, fields trimmed)
+// or one line per problem, "file:line: field: rule". A broken list fails the build and leaves no
+// output behind. Exit status: 0 written, already up to date or checked, 1 the list is broken, 2
+// usage or file error. Standard C++ only, so that it builds with a host compiler alone.
 
 #include "columnheader.h"
+#include "data/sealing.h"
 #include "outputfile.h"
 #include "recordssource.h"
 #include "resultslistparser.h"
+#include "sealedsource.h"
 
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -28,29 +33,52 @@ namespace {
 constexpr std::size_t maxReportedProblems = 50;
 
 constexpr std::string_view usage
-    = "usage: tablebuilder <list> <out.cpp>\n       tablebuilder --check <list>";
+    = "usage: tablebuilder [--seal [--iterations N]] <list> <out.cpp>\n"
+      "       tablebuilder --check <list>";
 
 struct Arguments
 {
     bool checkOnly = false;
+    bool seal = false;
+    std::optional<std::uint32_t> sealIterations;
     std::string listPath;
     std::filesystem::path outputPath;
 };
+
+// The work factor of --iterations: a whole number from 1 up.
+std::optional<std::uint32_t> iterationsArgument(std::string_view text)
+{
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value == 0) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 std::optional<Arguments> parseArguments(const std::vector<std::string_view> &words)
 {
     Arguments arguments;
     std::vector<std::string_view> paths;
-    for (const std::string_view word : words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
         if (word == "--check") {
             arguments.checkOnly = true;
+        } else if (word == "--seal") {
+            arguments.seal = true;
+        } else if (word == "--iterations" && i + 1 < words.size()) {
+            arguments.sealIterations = iterationsArgument(words[++i]);
+            if (!arguments.sealIterations) {
+                return std::nullopt;
+            }
         } else if (word.starts_with("--")) {
             return std::nullopt;
         } else {
             paths.push_back(word);
         }
     }
-    if (paths.size() != (arguments.checkOnly ? 1u : 2u)) {
+    const bool sealOptionsFit = arguments.seal ? !arguments.checkOnly : !arguments.sealIterations;
+    if (!sealOptionsFit || paths.size() != (arguments.checkOnly ? 1u : 2u)) {
         return std::nullopt;
     }
     arguments.listPath = paths[0];
@@ -136,8 +164,10 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const std::string source
-        = recordsSource(parsed.records, std::filesystem::path(listPath).filename().string());
+    const std::string listName = std::filesystem::path(listPath).filename().string();
+    const std::string source = arguments->seal ? sealedSource(parsed.records, listName,
+                                   arguments->sealIterations.value_or(sealing::defaultIterations))
+                                               : recordsSource(parsed.records, listName);
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
         printLine(stderr, outputPath.string() + ": cannot write: " + error);
         return 2;

@@ -1,7 +1,5 @@
 #include "ui/query/form1.h"
 
-#include "data/builtinrecords.h"
-#include "data/chaxun.h"
 #include "ui/query/form1design.h"
 
 #include <utility>
@@ -84,20 +82,22 @@ void Form1::frameChanged()
 
 void Form1::Command3_Click()
 {
-    const std::optional<int> found = chaxun(table, Text1[0]->text(), Text1[1]->text());
+    // A sealed table derives a key from the pair first, which takes a noticeable moment.
+    form->setBusy(true);
+    const std::optional<FoundRecord> found = findRecord(table, Text1[0]->text(), Text1[1]->text());
+    form->setBusy(false);
     if (!found) {
         runtime.msgBox(*form, form1design::noMatchPrompt);
         Text1[0]->setText({});
         Text1[1]->setText({});
         return;
     }
-    const auto i = static_cast<std::size_t>(*found);
     Command3.setVisible(false);
     Command2.setVisible(true);
     Command1.setVisible(true);
-    Text1[2]->setText(table.xm[i]);
+    Text1[2]->setText(found->xm);
     Text1[2]->setVisible(true);
-    Text1[3]->setText(table.cj[i]);
+    Text1[3]->setText(found->cj);
     Text1[3]->setVisible(true);
     Label3.setVisible(true);
     Label4.setVisible(true);

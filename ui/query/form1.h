@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/resulttable.h"
+#include "data/resultstore.h"
 #include "forms/runtime.h"
 #include "ui/instructions/form2dock.h"
 
@@ -10,7 +10,8 @@
 
 // The query window, the program's main window. A candidate types an ID-card number and a ticket
 // number and clicks "确    定"; the window looks them up in the result table it owns and shows
-// the candidate's name and score, or says in a message box that no record carries both.
+// the candidate's name and score, or says in a message box that no record carries both. The
+// table is plain text or sealed records, as the program was configured (data/resultstore.h).
 //
 // Its two display states, input and result, are nothing but which controls are shown and what
 // the text boxes hold; no variable keeps them. The window fills its table once, in Form_Load,
@@ -27,7 +28,7 @@ public:
     void Form_Load();
 
     forms::Window &window() { return *form; }
-    const ResultTable &results() const { return table; }
+    const ResultStore &results() const { return table; }
     Form2Dock &instructions() { return dock; }
 
 private:
@@ -42,7 +43,7 @@ private:
 
     forms::Runtime &runtime;
     std::unique_ptr<forms::Window> form;
-    ResultTable table;
+    ResultStore table;
 
     std::array<forms::Control *, 4> Text1;
     forms::Control &Label3;

@@ -1,0 +1,32 @@
+#include "data/crypto/textencoding.h"
+#include "data/recordlookup.h"
+#include "data/sealedtable.h"
+
+#include <algorithm>
+
+std::optional<FoundRecord> findRecord(
+    const SealedTable &table, std::u16string_view sfzhText, std::u16string_view zkzhText)
+{
+    const std::optional<std::string> sfzh = textencoding::utf8FromUtf16(sfzhText);
+    const std::optional<std::string> zkzh = textencoding::utf8FromUtf16(zkzhText);
+    // Text that is not UTF-16 matches nothing, yet costs the derivation like any other miss.
+    // The empty password is never a pair's encoding, which holds two lengths at least.
+    const std::string pair = sfzh && zkzh ? sealing::pairBytes(*sfzh, *zkzh) : std::string();
+    const sealing::RecordKeys keys = sealing::recordKeys(pair, table.salt, table.iterations);
+    if (pair.empty()) {
+        return std::nullopt;
+    }
+    const auto first = table.records.begin() + SealedTable::firstRecord;
+    const auto end = table.records.begin() + SealedTable::lastRecord + 1;
+    const auto match = std::find_if(first, end,
+        [&](const sealing::SealedRecord *record) { return record && record->tag == keys.tag; });
+    if (match == end) {
+        return std::nullopt;
+    }
+    const std::optional<std::vector<std::uint8_t>> text
+        = crypto::aes256GcmOpen(keys.aesKey, sealing::nonce, (*match)->box);
+    if (!text) {
+        return std::nullopt;
+    }
+    return sealing::readRecordText(*text);
+}
