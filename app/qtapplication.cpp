@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 void prepareApplication()
 {
-    prepareQtForms();
+    qtforms::prepareQtForms();
     QApplication::setWindowIcon(QIcon(u":/icons/merrowdale-results.png"_s));
     QGuiApplication::setDesktopFileName(u"org.merrowdale.ExamResults"_s);
 }

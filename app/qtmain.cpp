@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
 {
     chooseDisplayPlatform();
     QApplication application(argc, argv);
-    QtRuntime runtime(projectsettings::identity);
+    qtforms::QtRuntime runtime(projectsettings::identity);
     const auto form1 = startQtProgram(runtime);
     return form1 ? QApplication::exec() : EXIT_FAILURE;
 }

@@ -12,13 +12,13 @@
 
 using namespace Qt::StringLiterals;
 
-std::unique_ptr<Form1> startQtProgram(QtRuntime &runtime)
+std::unique_ptr<Form1> startQtProgram(qtforms::QtRuntime &runtime)
 {
     try {
         prepareApplication();
         return startProgram(runtime);
     } catch (const std::exception &failure) {
-        showPlainOkBox(nullptr, QStringView(projectsettings::identity.title).toString(),
+        qtforms::showPlainOkBox(nullptr, QStringView(projectsettings::identity.title).toString(),
             u"程序无法启动：%1"_s.arg(QString::fromLocal8Bit(failure.what())));
         return nullptr;
     }

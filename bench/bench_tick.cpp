@@ -21,13 +21,13 @@ namespace {
 
 QWidget &widgetOf(forms::Window &window)
 {
-    return static_cast<QtWindow &>(window).widget();
+    return static_cast<qtforms::QtWindow &>(window).widget();
 }
 
 // The query window shown and framed, with the panel shown beside it.
 struct Program
 {
-    QtRuntime runtime {projectsettings::identity};
+    qtforms::QtRuntime runtime {projectsettings::identity};
     Form1 form1 {runtime};
 
     Program()
@@ -51,7 +51,7 @@ void serverRectOfTheFrame(benchmark::State &state)
 {
     const QWidget &form = program->window();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(x11geometry::outerRect(form));
+        benchmark::DoNotOptimize(qtforms::x11geometry::outerRect(form));
     }
 }
 BENCHMARK(serverRectOfTheFrame);
@@ -71,7 +71,7 @@ BENCHMARK(wholeTick);
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    registerFontSubstitutes();
+    qtforms::registerFontSubstitutes();
     const auto running = std::make_unique<Program>();
     program = running.get();
     benchmark::Initialize(&argc, argv);

@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
     chooseDisplayPlatform();
     QApplication application(argc, argv);
     prepareApplication();
-    QtRuntime runtime(projectsettings::identity);
+    qtforms::QtRuntime runtime(projectsettings::identity);
     const auto form1 = startProgram(runtime);
-    const QuitAfterFirstFrame quit(static_cast<QtWindow &>(form1->window()).widget());
+    const QuitAfterFirstFrame quit(static_cast<qtforms::QtWindow &>(form1->window()).widget());
     return QApplication::exec();
 }

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+namespace qtforms {
+
 void prepareQtForms()
 {
     QLocale::setDefault(
@@ -12,3 +14,5 @@ void prepareQtForms()
     installQtTranslations();
     registerFontSubstitutes();
 }
+
+} // namespace qtforms

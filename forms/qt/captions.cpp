@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QString>
 
+namespace qtforms {
+
 QString wrapCaption(const QString &caption, const QFont &font, int width)
 {
     const QFontMetrics metrics(font);
@@ -36,3 +38,5 @@ void setButtonCaption(QPushButton &button, const QString &caption)
     button.setText(wrapCaption(caption, button.font(), button.width()));
     button.setAccessibleName(spokenName(caption));
 }
+
+} // namespace qtforms

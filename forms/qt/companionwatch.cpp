@@ -12,6 +12,8 @@
 #include <memory>
 #include <xcb/xcb.h>
 
+namespace qtforms {
+
 namespace {
 
 // Whether the window's list of atoms in property holds wanted.
@@ -111,3 +113,5 @@ bool CompanionWatch::nativeEventFilter(const QByteArray &eventType, void *messag
     }
     return false;
 }
+
+} // namespace qtforms

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // Tells whether a top-level window is on the screen: not minimised, not shaded (rolled up to its
 // caption bar), and mapped by the window system. A window manager unmaps a window when it is
 // minimised or when its virtual desktop is left, which the window's handle hears as a change of
@@ -39,3 +41,5 @@ private:
     std::uint32_t stateAtom = 0;
     std::uint32_t shadedAtom = 0;
 };
+
+} // namespace qtforms

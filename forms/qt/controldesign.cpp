@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+namespace qtforms {
+
 namespace {
 
 QWidget *createControl(QWidget &window, const forms::ControlDesign &row)
@@ -99,3 +101,5 @@ void buildControls(QWidget &window, std::span<const forms::ControlDesign> rows)
         QWidget::setTabOrder(child(order[i - 1]->name), child(order[i]->name));
     }
 }
+
+} // namespace qtforms

@@ -11,6 +11,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace qtforms {
+
 namespace {
 
 // The designed face where it is installed, else the first installed substitute the application
@@ -70,3 +72,5 @@ QFont fontCovering(const QFont &font, const QString &text)
     covering.setStyleStrategy(QFont::PreferDefault);
     return covering;
 }
+
+} // namespace qtforms

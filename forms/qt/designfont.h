@@ -5,6 +5,8 @@
 class QFont;
 class QString;
 
+namespace qtforms {
+
 // The Qt font for a designed face, size and weight: the designed face where it is installed,
 // else the first installed of the substitutes the application registered for it. The size is
 // in pixels at 96 dots per inch, so text keeps its size relative to the twips-sized controls.
@@ -16,3 +18,5 @@ QFont designFont(const forms::FontDesign &design);
 // whatever face Qt finds. Design fonts do not merge faces, which keeps start-up lean; this is
 // for text that only arrives later.
 QFont fontCovering(const QFont &font, const QString &text);
+
+} // namespace qtforms

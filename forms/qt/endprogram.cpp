@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QWidget>
 
+namespace qtforms {
+
 namespace {
 
 // Keeps timer events from their receivers once the program has ended: a tick already due
@@ -34,3 +36,5 @@ void endProgram()
         new SwallowTimers(QCoreApplication::instance()));
     QCoreApplication::exit(0);
 }
+
+} // namespace qtforms

@@ -7,6 +7,8 @@
 #include <QMetaObject>
 #include <algorithm>
 
+namespace qtforms {
+
 FirstLineValidator::FirstLineValidator(QLineEdit &lineEdit)
     : QValidator(&lineEdit)
     , box(lineEdit)
@@ -88,3 +90,5 @@ bool FirstLineValidator::eventFilter(QObject *watched, QEvent *event)
         return QValidator::eventFilter(watched, event);
     }
 }
+
+} // namespace qtforms

@@ -5,6 +5,8 @@
 
 class QLineEdit;
 
+namespace qtforms {
+
 // Makes a text box single-line in what it takes, as a single-line edit box is on Windows: text
 // the user pastes or drops is inserted up to its first line break, so a number copied from a
 // spreadsheet cell or a line of text arrives without the break it carries. Everything before
@@ -38,3 +40,5 @@ private:
     mutable QString refusedFirstLine;
     bool delivering = false;
 };
+
+} // namespace qtforms

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace qtforms {
+
 void registerFontSubstitutes()
 {
     const QStringList song {u"AR PL UMing CN"_s, u"AR PL UMing TW"_s, u"Noto Serif CJK SC"_s};
@@ -15,3 +17,5 @@ void registerFontSubstitutes()
     QFont::insertSubstitutions(u"黑体"_s, hei);
     QFont::insertSubstitutions(u"SimHei"_s, hei);
 }
+
+} // namespace qtforms

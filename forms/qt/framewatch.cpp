@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <xcb/xcb.h>
 
+namespace qtforms {
+
 FrameWatch::FrameWatch(QWidget &watchedWindow, Callback callback)
     : QObject(&watchedWindow)
     , window(watchedWindow)
@@ -66,3 +68,5 @@ QMargins FrameWatch::currentMargins() const
     return {client.left() - frame.left(), client.top() - frame.top(),
         frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
+
+} // namespace qtforms

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // Tells when a top-level window's frame changes size. On X11 the window manager decorates a
 // window some time after show(), so whatever read the outer size before then read the client
 // size alone; the callback lets it read again. It watches move, resize and show events, which is
@@ -36,3 +38,5 @@ private:
     // The X atom _NET_FRAME_EXTENTS, none off X11.
     std::uint32_t frameExtentsAtom = 0;
 };
+
+} // namespace qtforms

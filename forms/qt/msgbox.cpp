@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace qtforms {
+
 void showPlainOkBox(QWidget *owner, const QString &title, const QString &prompt)
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner);
@@ -18,3 +20,5 @@ void showPlainOkBox(QWidget *owner, const QString &title, const QString &prompt)
     box.setAccessibleDescription(prompt);
     box.exec();
 }
+
+} // namespace qtforms

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <cmath>
 
+namespace qtforms {
+
 namespace {
 
 float twipsOf(qreal pixels)
@@ -99,3 +101,5 @@ forms::ScreenTwips primaryScreenTwips()
     return {twips::fromPixels(screen.x()), twips::fromPixels(screen.y()),
         twips::fromPixels(screen.width()), twips::fromPixels(screen.height())};
 }
+
+} // namespace qtforms

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // A top-level window's outer position and size in twips, frame and caption bar included, which
 // is how the window designs and their handlers read and write them. Values are floats. On X11 a
 // shown window is read as the X server has it, in the server's pixels, so that a frame dragged
@@ -44,3 +46,5 @@ private:
 
 // The primary screen in twips.
 forms::ScreenTwips primaryScreenTwips();
+
+} // namespace qtforms

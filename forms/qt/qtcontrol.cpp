@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace qtforms {
+
 namespace {
 
 QString toQString(std::u16string_view text)
@@ -64,3 +66,5 @@ void QtControl::onClick(std::function<void()> handler)
 {
     clicked = std::move(handler);
 }
+
+} // namespace qtforms

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // A designed label, text box or command button as a Qt widget. A control's Visible is its own
 // setting, which holds whether or not its window is shown. A button's clicked signal is
 // connected once, to whichever click handler was set last.
@@ -24,3 +26,5 @@ private:
     QWidget &widget;
     std::function<void()> clicked;
 };
+
+} // namespace qtforms

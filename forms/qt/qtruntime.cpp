@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+namespace qtforms {
+
 QtRuntime::QtRuntime(const forms::Identity &identity, QtRuntimeHooks runtimeHooks)
     : title(QStringView(identity.title).toString())
     , hooks(std::move(runtimeHooks))
@@ -43,3 +45,5 @@ void QtRuntime::end()
 {
     hooks.end();
 }
+
+} // namespace qtforms

@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // The forms runtime on Qt Widgets. The message box and the end of the program are hooks, so
 // that tests can watch both without blocking on a modal box or ending the test process; the
 // program keeps the defaults.
@@ -36,3 +38,5 @@ private:
     QString title;
     QtRuntimeHooks hooks;
 };
+
+} // namespace qtforms

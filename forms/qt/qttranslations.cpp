@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace qtforms {
+
 void installQtTranslations()
 {
     // The catalogue is named outright rather than chosen by the system locale, since the
@@ -18,3 +20,5 @@ void installQtTranslations()
         delete translator;
     }
 }
+
+} // namespace qtforms

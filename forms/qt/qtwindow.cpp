@@ -16,6 +16,8 @@
 #include <QWidget>
 #include <stdexcept>
 
+namespace qtforms {
+
 namespace {
 
 // A fixed single border: a caption bar with a close box, no maximize or minimize button.
@@ -245,3 +247,5 @@ void QtWindow::onFrameChanged(std::function<void()> handler)
 {
     frameChanged = std::move(handler);
 }
+
+} // namespace qtforms

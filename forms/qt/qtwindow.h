@@ -12,6 +12,8 @@
 class QTimer;
 class QWidget;
 
+namespace qtforms {
+
 // A designed window as a top-level Qt widget: its frame, caption, client size, font, controls
 // and timer, and its outer geometry in twips. No window can be resized by the user. A window
 // with a fixed single border has a caption bar with a close box only; a borderless one is a
@@ -73,3 +75,5 @@ private:
     // The outer rectangle as the X server has it, while a tick of the timer runs.
     std::optional<QRect> serverRectThisTick;
 };
+
+} // namespace qtforms

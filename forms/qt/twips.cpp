@@ -2,6 +2,8 @@
 
 #include "forms/twips.h"
 
+namespace qtforms {
+
 namespace twips {
 
 int toPixels(double value)
@@ -25,3 +27,5 @@ int fontPixels(double points)
 }
 
 } // namespace twips
+
+} // namespace qtforms

@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+namespace qtforms {
+
 // Units of the window designs. Positions and sizes are designed in twips (1/1440 inch) and font
 // sizes in points, both at the classic 96 dots per inch, where one device-independent pixel is
 // 15 twips (forms/twips.h). Qt's high-DPI scaling takes device-independent pixels on from there.
@@ -22,3 +24,5 @@ QRect toPixels(int left, int top, int width, int height);
 int fontPixels(double points);
 
 } // namespace twips
+
+} // namespace qtforms

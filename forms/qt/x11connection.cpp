@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
+namespace qtforms {
+
 xcb_connection_t *x11connection::get()
 {
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -20,3 +22,5 @@ xcb_atom_t x11connection::atom(xcb_connection_t *connection, std::string_view na
         &std::free);
     return reply ? reply->atom : xcb_atom_t {XCB_ATOM_NONE};
 }
+
+} // namespace qtforms

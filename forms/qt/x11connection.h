@@ -3,6 +3,8 @@
 #include <string_view>
 #include <xcb/xcb.h>
 
+namespace qtforms {
+
 // The X server connection that Qt's xcb platform holds, for the few things Qt has no call for.
 namespace x11connection {
 
@@ -13,3 +15,5 @@ xcb_connection_t *get();
 xcb_atom_t atom(xcb_connection_t *connection, std::string_view name);
 
 } // namespace x11connection
+
+} // namespace qtforms

@@ -10,6 +10,8 @@
 #include <memory>
 #include <xcb/xcb.h>
 
+namespace qtforms {
+
 namespace {
 
 template<typename Reply> using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -97,3 +99,5 @@ bool x11geometry::setHeight(QWidget &window, int pixels)
 {
     return configure(window, XCB_CONFIG_WINDOW_HEIGHT, pixels);
 }
+
+} // namespace qtforms

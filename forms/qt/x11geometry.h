@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // A top-level window's outer rectangle as the X server has it, in the server's own pixels. Qt's
 // stored geometry is what Qt last asked for or heard, in device-independent pixels: while the
 // user drags a window by its caption, openbox moves the frame and tells the client nothing until
@@ -25,3 +27,5 @@ bool setWidth(QWidget &window, int pixels);
 bool setHeight(QWidget &window, int pixels);
 
 } // namespace x11geometry
+
+} // namespace qtforms

@@ -8,6 +8,8 @@
 #include <memory>
 #include <xcb/xcb.h>
 
+namespace qtforms {
+
 namespace {
 
 // The child of the root window that holds window: the window itself when no window manager has
@@ -53,3 +55,5 @@ void x11stacking::stackJustAbove(QWidget &window, QWidget &anchor)
         XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE, values);
     xcb_flush(connection);
 }
+
+} // namespace qtforms

@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace qtforms {
+
 // Stacking for a window that the X11 window manager does not manage. Such a window gets no
 // stacking from the window manager: it is mapped above everything and stays there while other
 // windows are raised beneath it. This keeps it directly above another top-level window's frame,
@@ -18,3 +20,5 @@ void stackJustAbove(QWidget &window, QWidget &anchor);
 void skipTaskbarAndPager(QWidget &window);
 
 } // namespace x11stacking
+
+} // namespace qtforms

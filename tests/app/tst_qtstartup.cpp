@@ -18,11 +18,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The Qt runtime whose window system refuses every window.
-class RefusingRuntime : public QtRuntime
+class RefusingRuntime : public qtforms::QtRuntime
 {
 public:
     RefusingRuntime()
-        : QtRuntime(projectsettings::identity)
+        : qtforms::QtRuntime(projectsettings::identity)
     { }
 
     std::unique_ptr<forms::Window> createWindow(

@@ -8,20 +8,36 @@
 A sealed build must pass "absent"; a plain build must pass "present", which shows that the scan
 finds what is there."""
 
+import csv
+import io
 import sys
 
 ENCODINGS = ("utf-8", "utf-16-le", "gb18030")
-FIELDS = ("sfzh", "zkzh", "xm")
+# The names the table builder accepts for the three columns scanned for.
+COLUMNS = {
+    "sfzh": ("sfzh", "身份证号", "身份证号码", "证件号码"),
+    "zkzh": ("zkzh", "准考证号", "准考证号码"),
+    "xm": ("xm", "姓名"),
+}
 
 
 def records(list_path):
-    with open(list_path, encoding="utf-8", newline="\n") as file:
-        lines = file.read().split("\n")
-    header = lines[0].split("\t")
-    for line in lines[1:]:
-        if line:
-            values = dict(zip(header, line.split("\t")))
-            yield {field: values[field] for field in FIELDS}
+    """The records of the list in any form the table builder reads: UTF-8 (with or without a
+    byte order mark) or GB18030, comma- or tab-separated, the columns by any accepted name, blanks
+    around a field dropped."""
+    raw = open(list_path, "rb").read()
+    try:
+        text = raw.decode("utf-8-sig")
+    except UnicodeDecodeError:
+        text = raw.decode("gb18030")
+    header_line = text.split("\n", 1)[0]
+    rows = csv.reader(io.StringIO(text, newline=""), delimiter="\t" if "\t" in header_line else ",")
+    header = [name.strip(" \u3000") for name in next(rows)]
+    where = {field: next(i for i, name in enumerate(header) if name in names)
+             for field, names in COLUMNS.items()}
+    for row in rows:
+        if any(value.strip(" \u3000") for value in row):
+            yield {field: row[i].strip(" \u3000") for field, i in where.items()}
 
 
 def main():

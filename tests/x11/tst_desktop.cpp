@@ -133,7 +133,7 @@ private Q_SLOTS:
     {
         QVERIFY2(
             QGuiApplication::platformName() == u"xcb"_s, "run under tests/x11/with-desktop.sh");
-        registerFontSubstitutes();
+        qtforms::registerFontSubstitutes();
     }
 
     void theFramedWindowOpensCentred()

@@ -36,7 +36,7 @@ public:
 
     static QWidget &widget(forms::Window &window)
     {
-        return static_cast<QtWindow &>(window).widget();
+        return static_cast<qtforms::QtWindow &>(window).widget();
     }
 
     Form1 &form1() const { return *program; }
@@ -66,9 +66,9 @@ public:
     int ends = 0;
 
 private:
-    QtRuntimeHooks recordingHooks(MessageBoxes boxes)
+    qtforms::QtRuntimeHooks recordingHooks(MessageBoxes boxes)
     {
-        QtRuntimeHooks hooks;
+        qtforms::QtRuntimeHooks hooks;
         if (boxes == MessageBoxes::recorded) {
             hooks.msgBox = [this](QWidget *, const QString &prompt) { prompts.append(prompt); };
         }
@@ -76,6 +76,6 @@ private:
         return hooks;
     }
 
-    QtRuntime runtime;
+    qtforms::QtRuntime runtime;
     std::unique_ptr<Form1> program;
 };

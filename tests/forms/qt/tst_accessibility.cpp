@@ -32,7 +32,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     void textBoxesAreNamedByTheirRows_data()
     {

@@ -26,13 +26,13 @@ private Q_SLOTS:
     {
         // The program's own start-up on the runtime's own hooks: the real End.
         prepareApplication();
-        QtRuntime runtime(projectsettings::identity);
+        qtforms::QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
-        QWidget &form = static_cast<QtWindow &>(form1->window()).widget();
+        QWidget &form = static_cast<qtforms::QtWindow &>(form1->window()).widget();
         QTest::mouseClick(form.findChild<QPushButton *>(u"Command4"_s), Qt::LeftButton);
         Form2 *loaded = form1->instructions().loadedForm2();
         QVERIFY(loaded);
-        QWidget &panel = static_cast<QtWindow &>(loaded->window()).widget();
+        QWidget &panel = static_cast<qtforms::QtWindow &>(loaded->window()).widget();
         QVERIFY(panel.isVisible());
         QSignalSpy ticks(form.findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
         QVERIFY(ticks.wait());

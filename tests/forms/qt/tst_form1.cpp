@@ -97,7 +97,7 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     // The window is active with the caret in the ID-card box, and the window system draws the
     // input state.

@@ -35,7 +35,7 @@ class TestForm2 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     void theTimerLoadsThePanelHidden()
     {

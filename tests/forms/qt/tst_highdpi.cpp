@@ -54,7 +54,7 @@ class TestHighDpi : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     void layoutKeepsItsProportionsAndTextFits()
     {

@@ -29,15 +29,15 @@ class TestRuntimeContracts : public QObject
 private Q_SLOTS:
     void aClickHandlerReplacesTheOneBefore()
     {
-        QtRuntime runtime(probe);
+        qtforms::QtRuntime runtime(probe);
         const auto window = runtime.createWindow(form1design::window, nullptr);
         int first = 0;
         int second = 0;
         window->control("Command3").onClick([&first] { ++first; });
         window->control("Command3").onClick([&second] { ++second; });
         window->setVisible(true);
-        auto *button
-            = static_cast<QtWindow &>(*window).widget().findChild<QPushButton *>(u"Command3"_s);
+        auto *button = static_cast<qtforms::QtWindow &>(*window).widget().findChild<QPushButton *>(
+            u"Command3"_s);
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(first, 0);
@@ -46,7 +46,7 @@ private Q_SLOTS:
 
     void aTimerHandlerReplacesTheOneBefore()
     {
-        QtRuntime runtime(probe);
+        qtforms::QtRuntime runtime(probe);
         const auto window = runtime.createWindow(form1design::window, nullptr);
         int first = 0;
         int second = 0;
@@ -58,7 +58,7 @@ private Q_SLOTS:
 
     void aWindowWithoutATimerRefusesATimerHandler()
     {
-        QtRuntime runtime(probe);
+        qtforms::QtRuntime runtime(probe);
         const auto query = runtime.createWindow(form1design::window, nullptr);
         const auto panel = runtime.createWindow(form2design::window, query.get());
         QVERIFY_THROWS_EXCEPTION(std::logic_error, panel->onTimer([] {}));
@@ -68,14 +68,14 @@ private Q_SLOTS:
     {
         const forms::WindowDesign unlabelled = unlabelleddesign::window();
         const qsizetype before = QApplication::topLevelWidgets().size();
-        QtRuntime runtime(probe);
+        qtforms::QtRuntime runtime(probe);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, runtime.createWindow(unlabelled, nullptr));
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
     }
 
     void theIdentityNamesTheApplicationAndCaptionsTheMessageBox()
     {
-        QtRuntime runtime(probe);
+        qtforms::QtRuntime runtime(probe);
         QCOMPARE(QCoreApplication::applicationName(), u"probe"_s);
         QCOMPARE(QCoreApplication::applicationVersion(), u"2.5"_s);
         const auto window = runtime.createWindow(form1design::window, nullptr);

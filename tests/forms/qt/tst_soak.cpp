@@ -33,7 +33,7 @@ class TestSoak : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     void lookupsAndTicksDoNotDrift()
     {

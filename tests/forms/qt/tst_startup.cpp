@@ -22,7 +22,7 @@ namespace {
 
 QWidget &widget(forms::Window &window)
 {
-    return static_cast<QtWindow &>(window).widget();
+    return static_cast<qtforms::QtWindow &>(window).widget();
 }
 
 } // namespace
@@ -37,7 +37,7 @@ private Q_SLOTS:
 
     void startsWithTheQueryWindowShownWithTheProgramsSettingsAndIcon()
     {
-        QtRuntime runtime(projectsettings::identity);
+        qtforms::QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
         QWidget &form = widget(form1->window());
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -57,7 +57,7 @@ private Q_SLOTS:
     // locales.
     void textBoxMenuIsChinese()
     {
-        QtRuntime runtime(projectsettings::identity);
+        qtforms::QtRuntime runtime(projectsettings::identity);
         const auto form1 = startProgram(runtime);
         auto *box = widget(form1->window()).findChild<QLineEdit *>(u"Text1(0)"_s);
         QContextMenuEvent click(

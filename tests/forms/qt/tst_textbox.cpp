@@ -30,7 +30,7 @@ struct Box
     {
         const forms::ControlDesign row {
             forms::ControlKind::TextBox, "Text1(0)", {}, 0, 0, 3000, 495, {}, {}, 0};
-        buildControls(*window, std::span(&row, 1));
+        qtforms::buildControls(*window, std::span(&row, 1));
         edit = window->findChild<QLineEdit *>(u"Text1(0)"_s);
         window->show();
         edit->setFocus();

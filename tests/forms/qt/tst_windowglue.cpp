@@ -19,7 +19,7 @@ class TestWindowGlue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { registerFontSubstitutes(); }
+    void initTestCase() { qtforms::registerFontSubstitutes(); }
 
     void twipsToPixels_data()
     {
@@ -36,7 +36,7 @@ private Q_SLOTS:
     {
         QFETCH(double, twips);
         QFETCH(int, pixels);
-        QCOMPARE(twips::toPixels(twips), pixels);
+        QCOMPARE(qtforms::twips::toPixels(twips), pixels);
     }
 
     void fontPointsToPixels_data()
@@ -52,7 +52,7 @@ private Q_SLOTS:
     {
         QFETCH(double, points);
         QFETCH(int, pixels);
-        QCOMPARE(twips::fontPixels(points), pixels);
+        QCOMPARE(qtforms::twips::fontPixels(points), pixels);
     }
 
     void designFontsAreRenderedInTheFaceAskedFor_data()
@@ -65,7 +65,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, face);
         const std::u16string designed = face.toStdU16String();
-        const QFont font = designFont({designed, 18, false});
+        const QFont font = qtforms::designFont({designed, 18, false});
         // Qt draws with the very face the font names: an installed one, not a fallback.
         QCOMPARE(QFontInfo(font).family(), font.family());
         QVERIFY((QStringList {face} + QFont::substitutes(face))
@@ -75,22 +75,22 @@ private Q_SLOTS:
 
     void captionWrapping()
     {
-        const QFont font = designFont({u"宋体", 12, false});
+        const QFont font = qtforms::designFont({u"宋体", 12, false});
         // Narrower than two characters: one character a line, read top to bottom.
-        QCOMPARE(wrapCaption(u"软件使用说明"_s, font, 25), u"软\n件\n使\n用\n说\n明"_s);
+        QCOMPARE(qtforms::wrapCaption(u"软件使用说明"_s, font, 25), u"软\n件\n使\n用\n说\n明"_s);
         // Wide enough: the caption stays on one line, its spaces kept.
-        QCOMPARE(wrapCaption(u"确    定"_s, font, 217), u"确    定"_s);
+        QCOMPARE(qtforms::wrapCaption(u"确    定"_s, font, 217), u"确    定"_s);
         // A character wider than the whole width still stands on a line of its own.
-        QCOMPARE(wrapCaption(u"软件"_s, font, 1), u"软\n件"_s);
+        QCOMPARE(qtforms::wrapCaption(u"软件"_s, font, 1), u"软\n件"_s);
     }
 
     void aFaceWithNothingToStandInLeavesTheChoiceToQt()
     {
-        const QFont font = designFont({u"No Such Face 1117", 12, true});
+        const QFont font = qtforms::designFont({u"No Such Face 1117", 12, true});
         QCOMPARE(font.family(), u"No Such Face 1117"_s);
         // Qt may then fall back to any face that has the characters, rather than draw boxes.
         QVERIFY(!(font.styleStrategy() & QFont::NoFontMerging));
-        QVERIFY(designFont({u"宋体", 12, false}).styleStrategy() & QFont::NoFontMerging);
+        QVERIFY(qtforms::designFont({u"宋体", 12, false}).styleStrategy() & QFont::NoFontMerging);
     }
 
     void spokenNames_data()
@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, caption);
         QFETCH(QString, spoken);
-        QCOMPARE(spokenName(caption), spoken);
+        QCOMPARE(qtforms::spokenName(caption), spoken);
     }
 
     void outerGeometryIncludesTheFrame()
@@ -120,7 +120,7 @@ private Q_SLOTS:
             window.frameGeometry().right() - window.geometry().right(),
             window.frameGeometry().bottom() - window.geometry().bottom());
 
-        OuterGeometry outer(window);
+        qtforms::OuterGeometry outer(window);
         outer.setLeft(1500);
         outer.setTop(3000);
         QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(100, 200));
