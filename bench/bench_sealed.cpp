@@ -1,9 +1,8 @@
 // A sealed lookup at the program's work factor against the one key derivation it must cost: the
 // user should wait for nothing but the work an attacker must also do. Built in a sealed build.
 // Run: build/release-sealed/bench/bench_sealed
-#include "data/builtinrecords.h"
 #include "data/recordlookup.h"
-#include "data/sealedrecords.h"
+#include "tests/data/bothtables.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -13,23 +12,9 @@
 
 namespace {
 
-struct Tables
-{
-    ResultTable plain;
-    SealedTable sealed;
-
-    Tables()
-    {
-        assignRecords501To1117(plain);
-        assignRecords1To500(plain);
-        assignRecords501To1117(sealed);
-        assignRecords1To500(sealed);
-    }
-};
-
 void lookUp(benchmark::State &state, int sfzhRecord, int zkzhRecord)
 {
-    const Tables tables;
+    const BothTables tables;
     const std::u16string sfzh(tables.plain.sfzh[static_cast<std::size_t>(sfzhRecord)]);
     const std::u16string zkzh(tables.plain.zkzh[static_cast<std::size_t>(zkzhRecord)]);
     for (auto _ : state) {
@@ -51,7 +36,7 @@ void BM_sealedMiss(benchmark::State &state)
 // factor.
 void BM_pbkdf2Reference(benchmark::State &state)
 {
-    const Tables tables;
+    const BothTables tables;
     const std::string password(4 + 18 + 4 + 11, '7');
     unsigned char key[32];
     for (auto _ : state) {

@@ -1,31 +1,16 @@
 // The sealed table as the tests seal the repository's list (a low test work factor): every
 // record's own pair opens its name and score, nothing else opens anything, and a damaged record
 // is a miss that shows no text.
-#include "data/builtinrecords.h"
 #include "data/recordlookup.h"
-#include "data/sealedrecords.h"
+#include "tests/data/bothtables.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Tables
+const BothTables &tables()
 {
-    ResultTable plain;
-    SealedTable sealed;
-
-    Tables()
-    {
-        assignRecords501To1117(plain);
-        assignRecords1To500(plain);
-        assignRecords501To1117(sealed);
-        assignRecords1To500(sealed);
-    }
-};
-
-const Tables &tables()
-{
-    static const Tables loaded;
+    static const BothTables loaded;
     return loaded;
 }
 

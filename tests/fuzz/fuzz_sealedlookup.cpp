@@ -8,10 +8,9 @@
 // ticket number, so that both the exact pairs and pairs near them are tried.
 // Run: scripts/fuzz.sh [seconds]
 
-#include "data/builtinrecords.h"
 #include "data/chaxun.h"
 #include "data/recordlookup.h"
-#include "data/sealedrecords.h"
+#include "tests/data/bothtables.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,20 +19,6 @@
 #include <string>
 
 namespace {
-
-struct Tables
-{
-    ResultTable plain;
-    SealedTable sealed;
-
-    Tables()
-    {
-        assignRecords501To1117(plain);
-        assignRecords1To500(plain);
-        assignRecords501To1117(sealed);
-        assignRecords1To500(sealed);
-    }
-};
 
 void require(bool holds, const char *property)
 {
@@ -47,7 +32,7 @@ void require(bool holds, const char *property)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const Tables tables;
+    static const BothTables tables;
     if (size < 3) {
         return 0;
     }
