@@ -65,7 +65,7 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 # The platform's crypto (CNG), for the sealed table and for sealing it. In a cross build the
 # table builder below is the builder for Windows, tested under Wine (tests/win32).
-add_subdirectory(data/crypto)
+add_subdirectory(data/platform)
 add_subdirectory(tools/tablebuilder)
 add_subdirectory(data)
 if(CMAKE_CROSSCOMPILING)

@@ -1,4 +1,4 @@
-#include "data/crypto/textencoding.h"
+#include "data/platform/text.h"
 #include "data/recordlookup.h"
 #include "data/sealedtable.h"
 
@@ -7,8 +7,8 @@
 std::optional<FoundRecord> findRecord(
     const SealedTable &table, std::u16string_view sfzhText, std::u16string_view zkzhText)
 {
-    const std::optional<std::string> sfzh = textencoding::utf8FromUtf16(sfzhText);
-    const std::optional<std::string> zkzh = textencoding::utf8FromUtf16(zkzhText);
+    const std::optional<std::string> sfzh = platformtext::utf8FromUtf16(sfzhText);
+    const std::optional<std::string> zkzh = platformtext::utf8FromUtf16(zkzhText);
     // Text that is not UTF-16 matches nothing, yet costs the derivation like any other miss.
     // The empty password is never a pair's encoding, which holds two lengths at least.
     const std::string pair = sfzh && zkzh ? sealing::pairBytes(*sfzh, *zkzh) : std::string();

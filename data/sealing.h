@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/crypto/crypto.h"
+#include "data/platform/crypto.h"
 #include "data/foundrecord.h"
 
 #include <array>

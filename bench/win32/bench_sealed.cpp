@@ -5,7 +5,7 @@
 //     build/windows-sealed/bench/win32/bench_sealed.exe [runs]
 // Wine computes SHA-256 in its own code, slower than Windows' bcrypt: Windows itself is faster.
 #include "data/builtinrecords.h"
-#include "data/crypto/crypto.h"
+#include "data/platform/crypto.h"
 #include "data/recordlookup.h"
 #include "data/sealedrecords.h"
 

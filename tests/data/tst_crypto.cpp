@@ -1,7 +1,7 @@
 // The platform's cryptography against published known answers, and the text conversion that
 // turns a typed pair into the bytes its key is derived from.
-#include "data/crypto/crypto.h"
-#include "data/crypto/textencoding.h"
+#include "data/platform/crypto.h"
+#include "data/platform/text.h"
 #include "tests/data/cryptovectors.h"
 
 #include <gtest/gtest.h>
@@ -81,13 +81,13 @@ TEST(Crypto, aesGcmRefusesAnyFlippedBitAndAWrongKey)
 
 TEST(TextEncoding, utf16BecomesUtf8AndALoneSurrogateNothing)
 {
-    EXPECT_EQ(textencoding::utf8FromUtf16(u""), std::string());
-    EXPECT_EQ(textencoding::utf8FromUtf16(u"43010519901219283X"), "43010519901219283X");
-    EXPECT_EQ(textencoding::utf8FromUtf16(u"卢文兵"), "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
-    EXPECT_EQ(textencoding::utf8FromUtf16(u"\U0002000B"), "\xf0\xa0\x80\x8b");
+    EXPECT_EQ(platformtext::utf8FromUtf16(u""), std::string());
+    EXPECT_EQ(platformtext::utf8FromUtf16(u"43010519901219283X"), "43010519901219283X");
+    EXPECT_EQ(platformtext::utf8FromUtf16(u"卢文兵"), "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
+    EXPECT_EQ(platformtext::utf8FromUtf16(u"\U0002000B"), "\xf0\xa0\x80\x8b");
     const std::u16string invalids[] = {{char16_t {0xD800}}, {char16_t {0xDC00}},
         {u'1', char16_t {0xDBFF}}, {char16_t {0xDC00}, char16_t {0xD800}}};
     for (const std::u16string &invalid : invalids) {
-        EXPECT_FALSE(textencoding::utf8FromUtf16(invalid).has_value());
+        EXPECT_FALSE(platformtext::utf8FromUtf16(invalid).has_value());
     }
 }

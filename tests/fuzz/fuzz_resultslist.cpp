@@ -9,7 +9,7 @@
 
 #include "tools/common/idcardcheck.h"
 #include "tools/tablebuilder/resultslistparser.h"
-#include "tools/tablebuilder/textdecoding.h"
+#include "data/platform/text.h"
 #include "tools/tablebuilder/utf8.h"
 
 #include <algorithm>
@@ -101,7 +101,7 @@ void checkRejected(std::string_view contents, const ParsedResultsList &parsed)
                 || problem.field == "xm" || problem.field == "cj",
             "a known field or none");
         require(!problem.rule.empty()
-                && TextDecoding::decode(problem.rule, TextDecoding::Encoding::utf8).has_value()
+                && platformtext::decode(problem.rule, platformtext::Encoding::utf8).has_value()
                 && problem.rule.find_first_of("\r\n") == std::string::npos,
             "a rule that is one line of UTF-8");
     }

@@ -6,7 +6,7 @@
 #include "resultslists.h"
 #include "tools/common/hex.h"
 #include "tools/tablebuilder/resultslistparser.h"
-#include "tools/tablebuilder/textdecoding.h"
+#include "data/platform/text.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@
 #include <vector>
 
 using namespace ResultsLists;
-using TextDecoding::Encoding;
+using platformtext::Encoding;
 
 namespace {
 
@@ -243,26 +243,26 @@ TEST(ResultsListReading, BytesInNeitherEncodingAreShownEscaped)
     }
 }
 
-TEST(TextDecoding, Utf8IsDecodedStrictly)
+TEST(PlatformText, Utf8IsDecodedStrictly)
 {
-    EXPECT_EQ(TextDecoding::decode("", Encoding::utf8), std::u32string());
-    EXPECT_EQ(TextDecoding::decode("a\xE5\xBC\xA0\xF0\x9F\x98\x80", Encoding::utf8),
+    EXPECT_EQ(platformtext::decode("", Encoding::utf8), std::u32string());
+    EXPECT_EQ(platformtext::decode("a\xE5\xBC\xA0\xF0\x9F\x98\x80", Encoding::utf8),
         std::u32string(U"a\u5F20\U0001F600"));
     for (const char *bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
              "\xE5\xBC\xA0\x80", "\xF0\x9F\x98", "\xF5\x80\x80\x80", "\xFF"}) {
-        EXPECT_FALSE(TextDecoding::decode(bad, Encoding::utf8))
+        EXPECT_FALSE(platformtext::decode(bad, Encoding::utf8))
             << hex(static_cast<unsigned char>(bad[0]), 2);
     }
 }
 
-TEST(TextDecoding, Gb18030IsDecodedStrictly)
+TEST(PlatformText, Gb18030IsDecodedStrictly)
 {
     // "缺考" in two-byte codes, U+00B8 and U+20087 in four-byte ones.
-    EXPECT_EQ(TextDecoding::decode("\xC8\xB1\xBF\xBC", Encoding::gb18030), std::u32string(U"缺考"));
-    EXPECT_EQ(TextDecoding::decode("a\x81\x30\x86\x30\x95\x32\x90\x31", Encoding::gb18030),
+    EXPECT_EQ(platformtext::decode("\xC8\xB1\xBF\xBC", Encoding::gb18030), std::u32string(U"缺考"));
+    EXPECT_EQ(platformtext::decode("a\x81\x30\x86\x30\x95\x32\x90\x31", Encoding::gb18030),
         std::u32string(U"a\u00B8\U00020087"));
     for (const char *bad : {"\x80", "\xFF", "\xC8", "\x81\x30", "\xC8\x0A"}) {
-        EXPECT_FALSE(TextDecoding::decode(bad, Encoding::gb18030))
+        EXPECT_FALSE(platformtext::decode(bad, Encoding::gb18030))
             << hex(static_cast<unsigned char>(bad[0]), 2);
     }
 }

@@ -3,8 +3,8 @@
 // must open by its own pair here and a damaged one must not.
 //   tst_sealed vectors | table
 #include "data/builtinrecords.h"
-#include "data/crypto/crypto.h"
-#include "data/crypto/textencoding.h"
+#include "data/platform/crypto.h"
+#include "data/platform/text.h"
 #include "data/recordlookup.h"
 #include "data/sealedrecords.h"
 #include "tests/data/cryptovectors.h"
@@ -66,8 +66,8 @@ void checkVectors()
         sealed.front() ^= 1;
         CHECK(!crypto::aes256GcmOpen(key, nonce, sealed).has_value());
     }
-    CHECK(textencoding::utf8FromUtf16(u"卢文兵") == "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
-    CHECK(!textencoding::utf8FromUtf16(std::u16string {u'1', char16_t {0xD800}}).has_value());
+    CHECK(platformtext::utf8FromUtf16(u"卢文兵") == "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
+    CHECK(!platformtext::utf8FromUtf16(std::u16string {u'1', char16_t {0xD800}}).has_value());
 }
 
 std::u16string at(const ResultTable::Column &column, int i)

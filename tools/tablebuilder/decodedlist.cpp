@@ -1,13 +1,13 @@
 #include "decodedlist.h"
 
-#include "textdecoding.h"
+#include "data/platform/text.h"
 #include "tools/common/hex.h"
 
 #include <cstddef>
 
 namespace {
 
-using TextDecoding::Encoding;
+using platformtext::Encoding;
 
 constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
 
@@ -42,7 +42,7 @@ BadLine firstBadLine(std::string_view bytes, Encoding encoding)
         std::size_t end = bytes.find('\n', start);
         end = end == std::string_view::npos ? bytes.size() : end;
         const std::string_view line = bytes.substr(start, end - start);
-        if (!TextDecoding::decode(line, encoding)) {
+        if (!platformtext::decode(line, encoding)) {
             return {number, line};
         }
         start = end + 1;
@@ -65,13 +65,13 @@ DecodedList decodeList(std::string_view bytes)
         return list;
     }
     const bool withBom = bytes.starts_with(byteOrderMark);
-    if (std::optional<std::u32string> text = TextDecoding::decode(
+    if (std::optional<std::u32string> text = platformtext::decode(
             withBom ? bytes.substr(byteOrderMark.size()) : bytes, Encoding::utf8)) {
         list.text = std::move(*text);
         list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
         return list;
     }
-    if (!TextDecoding::supported(Encoding::gb18030)) {
+    if (!platformtext::supported(Encoding::gb18030)) {
         const BadLine bad = firstBadLine(bytes, Encoding::utf8);
         list.problem = ListProblem {bad.number, {},
             "the file is not UTF-8, and this system cannot read GB18030 (it has no code page "
@@ -79,7 +79,7 @@ DecodedList decodeList(std::string_view bytes)
                 + escapedBytes(bad.bytes) + ". " + saveAsUtf8};
         return list;
     }
-    if (std::optional<std::u32string> text = TextDecoding::decode(bytes, Encoding::gb18030)) {
+    if (std::optional<std::u32string> text = platformtext::decode(bytes, Encoding::gb18030)) {
         list.text = std::move(*text);
         list.encoding = "GB18030";
         list.firstLineNotUtf8 = firstBadLine(bytes, Encoding::utf8).number;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Code points written as the UTF-8 of problem reports, and counted as the UTF-16 of the
-// generated source. Reading the list is TextDecoding's.
+// generated source. Reading the list is platformtext.s.
 namespace Utf8 {
 
 std::string encode(std::u32string_view text);

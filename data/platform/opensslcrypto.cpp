@@ -1,4 +1,4 @@
-#include "data/crypto/crypto.h"
+#include "data/platform/crypto.h"
 
 #include <algorithm>
 #include <cstdio>
