@@ -9,11 +9,13 @@ std::optional<FoundRecord> findRecord(
 {
     const std::optional<std::string> sfzh = platformtext::utf8FromUtf16(sfzhText);
     const std::optional<std::string> zkzh = platformtext::utf8FromUtf16(zkzhText);
-    // Text that is not UTF-16 matches nothing, yet costs the derivation like any other miss.
-    // The empty password is never a pair's encoding, which holds two lengths at least.
-    const std::string pair = sfzh && zkzh ? sealing::pairBytes(*sfzh, *zkzh) : std::string();
+    // Text that is not UTF-16 matches nothing, yet costs the derivation like any other miss. It
+    // derives from one zero byte, never a pair's encoding, which holds two four-byte lengths;
+    // not from an empty password, which CNG may refuse.
+    const bool valid = sfzh && zkzh;
+    const std::string pair = valid ? sealing::pairBytes(*sfzh, *zkzh) : std::string(1, '\0');
     const sealing::RecordKeys keys = sealing::recordKeys(pair, table.salt, table.iterations);
-    if (pair.empty()) {
+    if (!valid) {
         return std::nullopt;
     }
     const auto first = table.records.begin() + SealedTable::firstRecord;

@@ -149,10 +149,11 @@ float QtWindow::height() const
 
 void QtWindow::setBusy(bool busy)
 {
+    // Over the whole program, the text boxes' own cursor included.
     if (busy) {
-        form->setCursor(Qt::WaitCursor);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {
-        form->unsetCursor();
+        QGuiApplication::restoreOverrideCursor();
     }
     // The handler keeps the event loop waiting, which would send the cursor to the window
     // system only when the work is done.

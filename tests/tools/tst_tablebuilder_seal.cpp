@@ -85,7 +85,7 @@ TEST_F(TableBuilderSeal, theSameListSealsToTheSameBytesWithoutARecordInTheClear)
 
 TEST_F(TableBuilderSeal, aWorkFactorThatIsNotAWholeNumberFromOneIsRefused)
 {
-    for (const char *iterations : {"0", "-5", "12x", "4294967296", ""}) {
+    for (const char *iterations : {"0", "-5", "12x", "2147483648", "4294967296", ""}) {
         const fs::path out = dir / "out.cpp";
         EXPECT_EQ(runBuilder(std::string("--seal --iterations \"") + iterations + "\" \""
                       + RESULTS_LIST + "\" \"" + out.string() + "\" 2>" + (dir / "err").string()),

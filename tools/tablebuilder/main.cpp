@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,12 +46,14 @@ struct Arguments
     std::filesystem::path outputPath;
 };
 
-// The work factor of --iterations: a whole number from 1 up.
+// The work factor of --iterations: a whole number from 1 up to what every platform's PBKDF2
+// takes (OpenSSL counts iterations in an int).
 std::optional<std::uint32_t> iterationsArgument(std::string_view text)
 {
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value == 0) {
+    if (error != std::errc() || end != text.data() + text.size() || value == 0
+        || value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
         return std::nullopt;
     }
     return value;

@@ -13,6 +13,23 @@ float centredStart(float screenStart, float screenExtent, float windowExtent)
     return screenStart + static_cast<float>((screenExtent - windowExtent) / 2.0);
 }
 
+// The busy cursor for as long as a lookup runs, taken away again however the lookup ends.
+class BusyCursor
+{
+public:
+    explicit BusyCursor(forms::Window &busyWindow)
+        : window(busyWindow)
+    {
+        window.setBusy(true);
+    }
+    ~BusyCursor() { window.setBusy(false); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+
+private:
+    forms::Window &window;
+};
+
 } // namespace
 
 Form1::Form1(forms::Runtime &formsRuntime)
@@ -83,9 +100,10 @@ void Form1::frameChanged()
 void Form1::Command3_Click()
 {
     // A sealed table derives a key from the pair first, which takes a noticeable moment.
-    form->setBusy(true);
-    const std::optional<FoundRecord> found = findRecord(table, Text1[0]->text(), Text1[1]->text());
-    form->setBusy(false);
+    const std::optional<FoundRecord> found = [this] {
+        const BusyCursor busy(*form);
+        return findRecord(table, Text1[0]->text(), Text1[1]->text());
+    }();
     if (!found) {
         runtime.msgBox(*form, form1design::noMatchPrompt);
         Text1[0]->setText({});
