@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/platform/crypto.h"
 #include "data/foundrecord.h"
+#include "data/platform/crypto.h"
 
 #include <array>
 #include <cstdint>

@@ -7,9 +7,9 @@
 //   none, and a one-line UTF-8 rule.
 // Run: scripts/fuzz.sh [seconds]
 
+#include "data/platform/text.h"
 #include "tools/common/idcardcheck.h"
 #include "tools/tablebuilder/resultslistparser.h"
-#include "data/platform/text.h"
 #include "tools/tablebuilder/utf8.h"
 
 #include <algorithm>

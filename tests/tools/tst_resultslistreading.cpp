@@ -3,10 +3,10 @@
 // problems name when quotes and line breaks are involved, and the platform's decoding that it
 // relies on.
 
+#include "data/platform/text.h"
 #include "resultslists.h"
 #include "tools/common/hex.h"
 #include "tools/tablebuilder/resultslistparser.h"
-#include "data/platform/text.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
