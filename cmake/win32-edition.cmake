@@ -66,6 +66,7 @@ endif()
 # The platform's crypto (CNG), for the sealed table and for sealing it. In a cross build the
 # table builder below is the builder for Windows, tested under Wine (tests/win32).
 add_subdirectory(data/platform)
+add_subdirectory(tools/resultslist)
 add_subdirectory(tools/tablebuilder)
 add_subdirectory(data)
 if(CMAKE_CROSSCOMPILING)
