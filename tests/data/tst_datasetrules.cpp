@@ -7,7 +7,7 @@
 
 #include "data/builtinrecords.h"
 #include "data/resulttable.h"
-#include "tools/tablebuilder/utf8.h"
+#include "tools/resultslist/utf8.h"
 
 #include <algorithm>
 #include <array>

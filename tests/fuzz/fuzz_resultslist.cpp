@@ -9,8 +9,8 @@
 
 #include "data/platform/text.h"
 #include "tools/common/idcardcheck.h"
-#include "tools/tablebuilder/resultslistparser.h"
-#include "tools/tablebuilder/utf8.h"
+#include "tools/resultslist/resultslistparser.h"
+#include "tools/resultslist/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -60,7 +60,7 @@ bool validScore(std::u32string_view score)
 
 void checkAccepted(const ParsedResultsList &parsed)
 {
-    require(parsed.records.size() == std::size_t(resultsListRecordCount), "1117 records");
+    require(parsed.records.size() == std::size_t(ResultTable::lastRecord), "1117 records");
     std::unordered_set<std::u32string> ids;
     std::unordered_set<std::u32string> tickets;
     std::string written = "sfzh\tzkzh\txm\tcj";

@@ -4,7 +4,7 @@
 // plain UTF-8 list and as Excel's GB18030 CSV with CRLF, and the valid one also as a quoted
 // UTF-8 CSV with a BOM.
 
-#include "resultslists.h"
+#include "madeuplists.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -77,11 +77,11 @@ int main(int argc, char *argv[])
             write(name + "-gb18030.csv", *gb);
         }
     };
-    const std::string valid = ResultsLists::joined(ResultsLists::validLines());
+    const std::string valid = madeuplists::joined(madeuplists::validLines());
     writeForms("valid", valid);
     write("valid-utf8bom.csv", "\xEF\xBB\xBF" + csv(valid.substr(0, valid.size() - 1), "\n", true));
     int n = 0;
-    for (const ResultsLists::BrokenList &list : ResultsLists::brokenLists()) {
+    for (const madeuplists::BrokenList &list : madeuplists::brokenLists()) {
         writeForms("broken-" + std::to_string(++n), list.contents);
     }
     if (!written) {

@@ -4,9 +4,9 @@
 // relies on.
 
 #include "data/platform/text.h"
-#include "resultslists.h"
+#include "madeuplists.h"
 #include "tools/common/hex.h"
-#include "tools/tablebuilder/resultslistparser.h"
+#include "tools/resultslist/resultslistparser.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-using namespace ResultsLists;
+using namespace madeuplists;
 using platformtext::Encoding;
 
 namespace {
@@ -49,7 +49,7 @@ std::string csvField(const std::string &value)
 std::string csvList(const std::string &lineEnd, std::string (*extra)(int))
 {
     std::string contents = "备注,成绩,准考证号,姓名,身份证号" + lineEnd;
-    for (int n = 1; n <= recordCount; ++n) {
+    for (int n = 1; n <= ResultTable::lastRecord; ++n) {
         const Record r = validRecord(n);
         contents
             += csvField(extra(n)) + ',' + r.cj + ',' + r.zkzh + ',' + r.xm + ',' + r.sfzh + lineEnd;

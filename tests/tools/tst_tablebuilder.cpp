@@ -2,7 +2,7 @@
 // of it that each break one rule: a broken list must fail with one message naming the line, the
 // field and the rule, and must leave no generated source behind. With --check it only reports.
 
-#include "resultslists.h"
+#include "madeuplists.h"
 
 #include <algorithm>
 #include <chrono>
@@ -21,7 +21,7 @@
 #endif
 
 namespace fs = std::filesystem;
-using namespace ResultsLists;
+using namespace madeuplists;
 
 namespace {
 
@@ -112,7 +112,7 @@ TEST_F(TableBuilder, ValidListBecomesAssignments)
 
     const std::string source = readFile(outputPath);
     EXPECT_NE(source.find("#include \"data/builtinrecords.h\"\n"), std::string::npos);
-    EXPECT_EQ(count(source, "    table."), std::size_t(4 * recordCount));
+    EXPECT_EQ(count(source, "    table."), std::size_t(4 * ResultTable::lastRecord));
     EXPECT_TRUE(std::all_of(source.begin(), source.end(), [](char c) {
         return c > 0 && c <= 0x7E;
     })) << "the generated source must be plain ASCII";
@@ -141,7 +141,7 @@ TEST_F(TableBuilder, ValidListBecomesAssignments)
     ASSERT_NE(load, std::string::npos);
     ASSERT_GT(load, chushi);
     std::vector<int> order;
-    for (int n = 501; n <= recordCount; ++n) {
+    for (int n = 501; n <= ResultTable::lastRecord; ++n) {
         order.push_back(n);
     }
     for (int n = 1; n <= 500; ++n) {
@@ -199,14 +199,14 @@ TEST_F(TableBuilder, TenDamagedRowsGiveTenMessagesInLineOrder)
 {
     // Every kind of Excel's damage, four of them twice, planted from the bottom up.
     std::vector<std::string> lines = validLines();
-    std::vector<ExcelDamage> damages = excelDamages();
-    const std::vector<ExcelDamage> kinds = damages;
+    std::vector<DamagedNumber> damages = damagedNumbers();
+    const std::vector<DamagedNumber> kinds = damages;
     for (const auto &[kind, n] : {std::pair {0, 1000}, {2, 700}, {3, 300}, {5, 150}}) {
         damages.push_back(kinds[static_cast<std::size_t>(kind)]);
         damages.back().n = n;
     }
     std::reverse(damages.begin(), damages.end());
-    for (const ExcelDamage &damage : damages) {
+    for (const DamagedNumber &damage : damages) {
         Record record = validRecord(damage.n);
         record.*damage.field = damage.value;
         lines[static_cast<std::size_t>(damage.n)] = recordLine(record);
@@ -216,7 +216,7 @@ TEST_F(TableBuilder, TenDamagedRowsGiveTenMessagesInLineOrder)
     const BuilderRun run = runBuilder();
     EXPECT_EQ(run.exitCode, 1);
     std::sort(damages.begin(), damages.end(),
-        [](const ExcelDamage &a, const ExcelDamage &b) { return a.n < b.n; });
+        [](const DamagedNumber &a, const DamagedNumber &b) { return a.n < b.n; });
     ASSERT_EQ(run.messages.size(), 10u);
     for (std::size_t i = 0; i < damages.size(); ++i) {
         const std::string prefix = listPath.string() + ':' + std::to_string(damages[i].n + 1) + ": "
@@ -231,7 +231,7 @@ TEST_F(TableBuilder, CheckSummarisesTheListAndWritesNothing)
 {
     std::vector<std::string> lines = validLines();
     lines[0] = "序号\t 姓名\t准考证号\t身份证号\u3000\t笔试成绩";
-    for (int n = 1; n <= recordCount; ++n) {
+    for (int n = 1; n <= ResultTable::lastRecord; ++n) {
         const Record r = validRecord(n);
         lines[static_cast<std::size_t>(n)] = std::to_string(n) + '\t' + r.xm + "\t " + r.zkzh + '\t'
             + r.sfzh + '\t' + r.cj + (n <= 3 ? "\u3000" : "");

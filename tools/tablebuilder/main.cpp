@@ -7,15 +7,15 @@
 // prints how it read the list (records, encoding, separator, the columns used, fields trimmed)
 // or one line per problem, "file:line: field: rule". A broken list fails the build and leaves no
 // output behind. Exit status: 0 written, already up to date or checked, 1 the list is broken, 2
-// usage or file error. Standard C++ only, so that it builds with a host compiler alone.
+// usage or file error. It runs on the build host, also in a cross build.
 
-#include "columnheader.h"
 #include "data/sealing.h"
 #include "outputfile.h"
 #include "recordssource.h"
-#include "resultslistparser.h"
 #include "sealedsource.h"
 #include "tools/common/console.h"
+#include "tools/resultslist/columnheader.h"
+#include "tools/resultslist/resultslistparser.h"
 
 #include <charconv>
 #include <cstdint>

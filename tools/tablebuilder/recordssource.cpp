@@ -1,7 +1,7 @@
 #include "recordssource.h"
 
 #include "tools/common/hex.h"
-#include "utf8.h"
+#include "tools/resultslist/utf8.h"
 
 #include <array>
 

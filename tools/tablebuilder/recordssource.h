@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resultslistparser.h"
+#include "tools/resultslist/resultslistparser.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "sealedsource.h"
 
 #include "data/sealing.h"
-#include "utf8.h"
+#include "tools/resultslist/utf8.h"
 
 #include <algorithm>
 #include <atomic>

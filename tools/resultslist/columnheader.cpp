@@ -43,7 +43,7 @@ std::string quotedList(const std::vector<std::u32string> &names)
 {
     std::string text;
     for (const std::u32string &name : names) {
-        text += (text.empty() ? "" : ", ") + FieldRules::quoted(name);
+        text += (text.empty() ? "" : ", ") + fieldrules::quoted(name);
     }
     return text;
 }
@@ -64,11 +64,11 @@ ColumnHeader::ColumnHeader(const std::vector<std::u32string> &headerNames)
             wrong += std::string(wrong.empty() ? "" : "; ") + columns[column]
                 + " is named twice, by " + names[column] + " in column "
                 + std::to_string(positions[column] + 1) + " and by "
-                + FieldRules::quoted(headerNames[i]) + " in column " + std::to_string(i + 1);
+                + fieldrules::quoted(headerNames[i]) + " in column " + std::to_string(i + 1);
         }
         if (found[column] == 1) {
             positions[column] = i;
-            names[column] = FieldRules::quoted(headerNames[i]);
+            names[column] = fieldrules::quoted(headerNames[i]);
         }
     }
     for (std::size_t c = 0; c < columns.size(); ++c) {

@@ -78,12 +78,12 @@ void Parser::parse(std::string_view contents)
     }
 
     const int found = static_cast<int>(rows.rows.size()) - 1;
-    if (found != resultsListRecordCount) {
+    if (found != ResultTable::lastRecord) {
         // Name the first record too many, or the last record when records are missing.
         const DelimitedRow &at
-            = rows.rows[static_cast<std::size_t>(std::min(found, resultsListRecordCount + 1))];
+            = rows.rows[static_cast<std::size_t>(std::min(found, ResultTable::lastRecord + 1))];
         addProblem(at.line, {},
-            "the list must hold exactly " + std::to_string(resultsListRecordCount)
+            "the list must hold exactly " + std::to_string(ResultTable::lastRecord)
                 + " records after its header, found " + std::to_string(found));
     }
 }
@@ -127,7 +127,7 @@ void Parser::parseRecord(const DelimitedRow &row)
         addProblem(row.line, {},
             "must have " + std::to_string(headerFields) + ' ' + result.layout.separator
                 + "-separated fields like the header, found " + std::to_string(row.fields.size())
-                + " (shown between |) in " + FieldRules::quoted(joined)
+                + " (shown between |) in " + fieldrules::quoted(joined)
                 + (commas ? "; a field that holds a comma must be in double quotes" : ""));
         return;
     }
@@ -146,19 +146,19 @@ void Parser::checkValue(std::string_view field, const std::u32string &value, int
         addProblem(lineNumber, std::string(field), "must not be empty");
         return;
     }
-    std::string problem = FieldRules::blankProblem(value);
+    std::string problem = fieldrules::blankProblem(value);
     if (problem.empty()) {
         if (field == "sfzh") {
-            problem = ExcelDamage::sfzhDamage(value);
-            problem = problem.empty() ? FieldRules::sfzhProblem(value) : problem;
+            problem = exceldamage::sfzhDamage(value);
+            problem = problem.empty() ? fieldrules::sfzhProblem(value) : problem;
         } else if (field == "zkzh") {
-            problem = ExcelDamage::zkzhDamage(value);
-            problem = problem.empty() ? FieldRules::zkzhProblem(value) : problem;
+            problem = exceldamage::zkzhDamage(value);
+            problem = problem.empty() ? fieldrules::zkzhProblem(value) : problem;
         } else if (field == "xm") {
-            problem = FieldRules::xmProblem(value);
+            problem = fieldrules::xmProblem(value);
         } else {
-            problem = ExcelDamage::cjDamage(value);
-            problem = problem.empty() ? FieldRules::cjProblem(value) : problem;
+            problem = exceldamage::cjDamage(value);
+            problem = problem.empty() ? fieldrules::cjProblem(value) : problem;
         }
     }
     if (!problem.empty()) {
@@ -176,7 +176,7 @@ void Parser::checkUnique(std::unordered_map<std::u32string, int> &seen, std::str
     const auto [earlier, inserted] = seen.emplace(value, lineNumber);
     if (!inserted) {
         addProblem(lineNumber, std::string(field),
-            FieldRules::quoted(value) + " is already on line " + std::to_string(earlier->second)
+            fieldrules::quoted(value) + " is already on line " + std::to_string(earlier->second)
                 + "; " + what + " must be unique");
     }
 }

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace FieldRules {
+namespace fieldrules {
 
 namespace {
 
@@ -147,4 +147,4 @@ std::string cjProblem(std::u32string_view value)
     return {};
 }
 
-} // namespace FieldRules
+} // namespace fieldrules

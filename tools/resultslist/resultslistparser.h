@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/resulttable.h"
 #include "listproblem.h"
 
 #include <array>
@@ -35,15 +36,13 @@ struct ParsedResultsList
     ListLayout layout; // as far as the list was read
 };
 
-inline constexpr int resultsListRecordCount = 1117;
-
 // Reads the bytes of the results list as an examination office exports it and checks everything
 // the program relies on. It takes UTF-8 (with or without BOM) or GB18030, tab- or
 // comma-separated fields with Excel's quoting, LF or CRLF line ends, and a header that names the
 // four columns in any order among others (ColumnHeader); ASCII spaces and U+3000 around a field
 // are removed. Then it wants exactly 1117 records of four non-empty fields without blanks, the
-// form of each field (FieldRules, with the damage Excel does to numbers named as such by
-// ExcelDamage) and unique ID-card and ticket numbers. Records keep the order of the file. It
+// form of each field (fieldrules, with the damage Excel does to numbers named as such by
+// exceldamage) and unique ID-card and ticket numbers. Records keep the order of the file. It
 // reports every problem it finds rather than stopping at the first, so one run shows what needs
 // fixing. It reads no file and writes nothing; main does that.
 ParsedResultsList parseResultsList(std::string_view contents);

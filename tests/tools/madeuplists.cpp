@@ -1,6 +1,6 @@
-#include "resultslists.h"
+#include "madeuplists.h"
 
-namespace ResultsLists {
+namespace madeuplists {
 
 namespace {
 
@@ -68,7 +68,7 @@ std::string recordLine(const Record &r)
 std::vector<std::string> validLines()
 {
     std::vector<std::string> lines = {"sfzh\tzkzh\txm\tcj"};
-    for (int n = 1; n <= recordCount; ++n) {
+    for (int n = 1; n <= ResultTable::lastRecord; ++n) {
         lines.push_back(recordLine(validRecord(n)));
     }
     return lines;
@@ -116,7 +116,7 @@ std::vector<BrokenList> brokenLists()
     lists.push_back({"1116 records", joined(lines), 1117, "",
         "exactly 1117 records after its header, found 1116"});
     lines = validLines();
-    lines.push_back(recordLine(validRecord(recordCount + 1)));
+    lines.push_back(recordLine(validRecord(ResultTable::lastRecord + 1)));
     lists.push_back({"1118 records", joined(lines), 1119, "", "found 1118"});
 
     const std::string line4 = recordLine(validRecord(3));
@@ -186,14 +186,14 @@ std::vector<BrokenList> brokenLists()
     }
 
     // The damage Excel does to numbers, each named with what to do in Excel.
-    for (const ExcelDamage &damage : excelDamages()) {
+    for (const DamagedNumber &damage : damagedNumbers()) {
         lists.push_back({damage.name, withField(damage.n, damage.field, damage.value), damage.n + 1,
             damage.fieldName, damage.rule});
     }
     return lists;
 }
 
-std::vector<ExcelDamage> excelDamages()
+std::vector<DamagedNumber> damagedNumbers()
 {
     const std::string asText = "set the column's format to Text and enter the numbers again";
     // An ID-card number of record n whose last three digits became zeros, if its check
@@ -234,4 +234,4 @@ std::vector<ExcelDamage> excelDamages()
     };
 }
 
-} // namespace ResultsLists
+} // namespace madeuplists

@@ -7,7 +7,7 @@
 // the broken rule as a UTF-8 sentence that quotes the offending value, or an empty string when
 // the value is fine. The checks look at one value alone: emptiness, uniqueness and the layout of
 // the lines belong to parseResultsList.
-namespace FieldRules {
+namespace fieldrules {
 
 // The value in double quotes, with tabs, line ends and other control characters escaped so that
 // a problem report stays on one line.
@@ -28,4 +28,4 @@ std::string xmProblem(std::u32string_view value);
 // Score: "缺考" or 10 to 99 with at most two fractional digits, written in its shortest form.
 std::string cjProblem(std::u32string_view value);
 
-} // namespace FieldRules
+} // namespace fieldrules

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "data/resulttable.h"
+
 #include <string>
 #include <vector>
 
 // Results lists made up for the table builder's tests and the fuzz target's seeds: a valid one
 // and copies of it that each break one rule. Every value is UTF-8, as the list is on disk.
-namespace ResultsLists {
-
-inline constexpr int recordCount = 1117;
+namespace madeuplists {
 
 struct Record
 {
@@ -46,7 +46,7 @@ std::vector<BrokenList> brokenLists();
 
 // One kind of damage Excel does to a number, planted in a field of record n, and the whole rule
 // the builder must give for it.
-struct ExcelDamage
+struct DamagedNumber
 {
     std::string name;
     int n;
@@ -56,6 +56,6 @@ struct ExcelDamage
     std::string rule;
 };
 
-std::vector<ExcelDamage> excelDamages();
+std::vector<DamagedNumber> damagedNumbers();
 
-} // namespace ResultsLists
+} // namespace madeuplists

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace ExcelDamage {
+namespace exceldamage {
 
 namespace {
 
@@ -47,13 +47,13 @@ bool scientific(std::u32string_view value)
 std::string sfzhDamage(std::u32string_view value)
 {
     if (scientific(value)) {
-        return "an ID-card number in scientific notation, found " + FieldRules::quoted(value)
+        return "an ID-card number in scientific notation, found " + fieldrules::quoted(value)
             + ": Excel took the column for numbers. " + retypeAsText;
     }
     if (value.size() == 18 && allDigits(value) && value.ends_with(U"000")
         && static_cast<char32_t>(idCardCheckCharacter(value.substr(0, 17))) != value[17]) {
         return "an ID-card number whose last digits were turned to zeros, found "
-            + FieldRules::quoted(value)
+            + fieldrules::quoted(value)
             + ": Excel took the column for numbers and keeps only 15 digits of a number. "
             + retypeAsText;
     }
@@ -63,12 +63,12 @@ std::string sfzhDamage(std::u32string_view value)
 std::string zkzhDamage(std::u32string_view value)
 {
     if (scientific(value)) {
-        return "a ticket number in scientific notation, found " + FieldRules::quoted(value)
+        return "a ticket number in scientific notation, found " + fieldrules::quoted(value)
             + ": Excel took the column for numbers. " + retypeAsText;
     }
     if (value.size() == 10 && allDigits(value)) {
         return "a ticket number of 10 digits where 11 are expected, found "
-            + FieldRules::quoted(value)
+            + fieldrules::quoted(value)
             + ": Excel took the column for numbers and dropped the leading zero. In Excel, set "
               "the column's format to Custom \"00000000000\" (eleven zeros), which writes the "
               "leading zero again, or to Text and enter the numbers again; then save the sheet "
@@ -85,7 +85,7 @@ std::string cjDamage(std::u32string_view value)
         return {};
     }
     if (value[point] == U',') {
-        return "a score with a comma as decimal separator, found " + FieldRules::quoted(value)
+        return "a score with a comma as decimal separator, found " + fieldrules::quoted(value)
             + ": Excel wrote the number as Windows' regional settings show it. In Excel, under "
               "File > Options > Advanced, clear \"Use system separators\" and set the decimal "
               "separator to \".\", then save the sheet again";
@@ -96,12 +96,12 @@ std::string cjDamage(std::u32string_view value)
     if (shortest.back() == U'.') {
         shortest.pop_back();
     }
-    if (shortest.size() == value.size() || !FieldRules::cjProblem(shortest).empty()) {
+    if (shortest.size() == value.size() || !fieldrules::cjProblem(shortest).empty()) {
         return {};
     }
-    return "a score with trailing zeros, found " + FieldRules::quoted(value)
+    return "a score with trailing zeros, found " + fieldrules::quoted(value)
         + ": the column's format has a fixed number of decimal places. In Excel, set the "
           "column's format to General, then save the sheet again";
 }
 
-} // namespace ExcelDamage
+} // namespace exceldamage
