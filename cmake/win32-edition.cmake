@@ -67,6 +67,7 @@ endif()
 # table builder below is the builder for Windows, tested under Wine (tests/win32).
 add_subdirectory(data/platform)
 add_subdirectory(tools/resultslist)
+add_subdirectory(tools/common)
 add_subdirectory(tools/tablebuilder)
 add_subdirectory(data)
 if(CMAKE_CROSSCOMPILING)

@@ -31,6 +31,10 @@ inline std::string shown(std::wstring_view value)
 {
     return '"' + utf8(value) + '"';
 }
+inline std::string shown(std::string_view utf8Value)
+{
+    return '"' + std::string(utf8Value) + '"';
+}
 
 inline bool record(bool ok, const char *what, const std::string &values, const char *file, int line)
 {

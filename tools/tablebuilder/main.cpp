@@ -13,6 +13,7 @@
 #include "outputfile.h"
 #include "recordssource.h"
 #include "sealedsource.h"
+#include "tools/common/console.h"
 #include "tools/resultslist/columnheader.h"
 #include "tools/resultslist/resultslistparser.h"
 
@@ -86,15 +87,16 @@ std::optional<Arguments> parseArguments(const std::vector<std::string_view> &wor
     }
     arguments.listPath = paths[0];
     if (!arguments.checkOnly) {
-        arguments.outputPath = paths[1];
+        arguments.outputPath = console::pathFromUtf8(paths[1]);
     }
     return arguments;
 }
 
 void printLine(std::FILE *stream, const std::string &line)
 {
-    // The rules are UTF-8 already, so names and "缺考" survive in the build log.
-    std::fputs((line + '\n').c_str(), stream);
+    // The rules are UTF-8 already, so names and "缺考" survive in the build log and show right
+    // on a Windows console.
+    (stream == stdout ? console::out : console::err)(line + '\n');
 }
 
 void reportProblems(const std::string &listPath, const std::vector<ListProblem> &problems)
@@ -135,8 +137,9 @@ std::string summary(const std::string &listPath, const ParsedResultsList &parsed
 
 int main(int argc, char *argv[])
 {
+    const std::vector<std::string> words = console::arguments(argc, argv);
     const std::optional<Arguments> arguments
-        = parseArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+        = parseArguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
     if (!arguments) {
         printLine(stderr, std::string(usage));
         return 2;
@@ -145,7 +148,7 @@ int main(int argc, char *argv[])
     const std::filesystem::path &outputPath = arguments->outputPath;
     std::string error;
 
-    std::ifstream list(listPath, std::ios::binary);
+    std::ifstream list(console::pathFromUtf8(listPath), std::ios::binary);
     const std::string contents(std::istreambuf_iterator<char>(list), {});
     if (!list.is_open() || list.bad()) {
         printLine(stderr, listPath + ": cannot read");
@@ -158,7 +161,8 @@ int main(int argc, char *argv[])
     if (!parsed.problems.empty()) {
         reportProblems(listPath, parsed.problems);
         if (!arguments->checkOnly && !OutputFile::remove(outputPath, &error)) {
-            printLine(stderr, outputPath.string() + ": cannot remove the stale output: " + error);
+            printLine(stderr,
+                console::utf8FromPath(outputPath) + ": cannot remove the stale output: " + error);
         }
         return 1;
     }
@@ -167,12 +171,12 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const std::string listName = std::filesystem::path(listPath).filename().string();
+    const std::string listName = console::utf8FromPath(console::pathFromUtf8(listPath).filename());
     const std::string source = arguments->seal ? sealedSource(parsed.records, listName,
                                    arguments->sealIterations.value_or(sealing::defaultIterations))
                                                : recordsSource(parsed.records, listName);
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
-        printLine(stderr, outputPath.string() + ": cannot write: " + error);
+        printLine(stderr, console::utf8FromPath(outputPath) + ": cannot write: " + error);
         return 2;
     }
     return 0;
