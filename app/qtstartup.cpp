@@ -12,11 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
-std::unique_ptr<Form1> startQtProgram(qtforms::QtRuntime &runtime)
+std::unique_ptr<Form1> startQtProgram(qtforms::QtRuntime &runtime, const SealedTable *added)
 {
     try {
         prepareApplication();
-        return startProgram(runtime);
+        return startProgram(runtime, added);
     } catch (const std::exception &failure) {
         qtforms::showPlainOkBox(nullptr, QStringView(projectsettings::identity.title).toString(),
             u"程序无法启动：%1"_s.arg(QString::fromLocal8Bit(failure.what())));

@@ -3,6 +3,7 @@
 #include <memory>
 
 class Form1;
+struct SealedTable;
 namespace qtforms {
 class QtRuntime;
 }
@@ -12,4 +13,5 @@ class QtRuntime;
 // runtime cannot make, a design naming a control it lacks), one message box over no window
 // names what failed, captioned with the program's title, and the result is null: the entry then
 // ends with a failure status instead of running the event loop, as the Windows edition does.
-std::unique_ptr<Form1> startQtProgram(qtforms::QtRuntime &runtime);
+std::unique_ptr<Form1> startQtProgram(
+    qtforms::QtRuntime &runtime, const SealedTable *added = nullptr);

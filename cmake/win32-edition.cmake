@@ -66,14 +66,12 @@ endif()
 # The platform's crypto (CNG), for the sealed table and for sealing it. In a cross build the
 # table builder below is the builder for Windows, tested under Wine (tests/win32).
 add_subdirectory(data/platform)
-add_subdirectory(tools/common)
+add_subdirectory(data/sealing)
 add_subdirectory(tools/resultslist)
+add_subdirectory(tools/common)
 add_subdirectory(tools/tablebuilder)
 add_subdirectory(data)
-if(CMAKE_CROSSCOMPILING)
-    # An imported program carries no build order of its own.
-    add_dependencies(resultdata host_tools)
-endif()
+add_subdirectory(tools/packer)
 add_subdirectory(ui)
 add_subdirectory(forms/win32)
 add_subdirectory(app)

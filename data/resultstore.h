@@ -1,14 +1,48 @@
 #pragma once
 
 #include "data/recordlookup.h"
+#include "data/sealedtable.h"
 
-// The result table the query window owns, chosen when the program is configured
-// (RESULTS_SEALED): the plain table of constant text that chaxun scans, or the sealed one. Both
-// are filled by the same two stages and asked through findRecord.
+// The table the query window looks records up in, chosen when the program starts: the sealed
+// list added to this copy of the program after it was built (data/packed/addedlist.h), or else
+// the records compiled into it, plain text or sealed as the program was configured
+// (RESULTS_SEALED). Both kinds of table are filled by the same two stages and asked through
+// findRecord.
 #ifdef RESULTS_SEALED_TABLE
 #include "data/sealedrecords.h"
-using ResultStore = SealedTable;
+using CompiledTable = SealedTable;
 #else
 #include "data/builtinrecords.h"
-using ResultStore = ResultTable;
+using CompiledTable = ResultTable;
 #endif
+
+struct ResultStore
+{
+    CompiledTable compiled;
+    const SealedTable *added = nullptr; // owned by the program's entry
+};
+
+// The two loading stages of the compiled-in records, which leave them out of a store that has
+// an added list: nothing of them is loaded where they must never be shown. Inline, as the store
+// is whichever the handlers were compiled with.
+inline void assignRecords501To1117(ResultStore &store)
+{
+    if (!store.added) {
+        assignRecords501To1117(store.compiled);
+    }
+}
+
+inline void assignRecords1To500(ResultStore &store)
+{
+    if (!store.added) {
+        assignRecords1To500(store.compiled);
+    }
+}
+
+// The added list when there is one, the compiled-in records otherwise.
+inline std::optional<FoundRecord> findRecord(
+    const ResultStore &store, std::u16string_view sfzhText, std::u16string_view zkzhText)
+{
+    return store.added ? findRecord(*store.added, sfzhText, zkzhText)
+                       : findRecord(store.compiled, sfzhText, zkzhText);
+}

@@ -3,6 +3,7 @@
 #include "data/sealedtable.h"
 
 #include <algorithm>
+#include <utility>
 
 std::optional<FoundRecord> findRecord(
     const SealedTable &table, std::u16string_view sfzhText, std::u16string_view zkzhText)
@@ -25,10 +26,9 @@ std::optional<FoundRecord> findRecord(
     if (match == end) {
         return std::nullopt;
     }
-    const std::optional<std::vector<std::uint8_t>> text
-        = crypto::aes256GcmOpen(keys.aesKey, sealing::nonce, (*match)->box);
-    if (!text) {
+    std::optional<sealing::NameAndScore> opened = sealing::openRecord(**match, keys);
+    if (!opened) {
         return std::nullopt;
     }
-    return sealing::readRecordText(*text);
+    return FoundRecord {std::move(opened->xm), std::move(opened->cj)};
 }

@@ -1,8 +1,8 @@
 #include "data/platform/crypto.h"
+#include "data/platform/fatal.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <bcrypt.h>
@@ -18,9 +18,10 @@ constexpr NTSTATUS authTagMismatch = static_cast<NTSTATUS>(0xC000A002L);
 
 [[noreturn]] void fail(const char *what, NTSTATUS status)
 {
-    std::fprintf(
-        stderr, "bcrypt: %s failed with 0x%08lX\n", what, static_cast<unsigned long>(status));
-    std::abort();
+    char message[128];
+    std::snprintf(message, sizeof message, "bcrypt: %s failed with 0x%08lX", what,
+        static_cast<unsigned long>(status));
+    fatal::fail(message);
 }
 
 void check(NTSTATUS status, const char *what)
@@ -114,6 +115,13 @@ BCRYPT_AUTHENTICATED_CIPHER_MODE_INFO gcmInfo(const Nonce &nonce, PUCHAR tag)
 Digest sha256(Bytes data)
 {
     return hash({}, data, false);
+}
+
+void randomBytes(std::span<std::uint8_t> out)
+{
+    check(BCryptGenRandom(
+              nullptr, out.data(), ulongSize(out.size()), BCRYPT_USE_SYSTEM_PREFERRED_RNG),
+        "BCryptGenRandom");
 }
 
 Digest hmacSha256(Bytes key, Bytes message)

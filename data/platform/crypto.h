@@ -9,8 +9,9 @@
 // The few primitives that sealed records are made of, taken from the platform and never written
 // here: OpenSSL's libcrypto on Linux (and for the table builder on a Linux host), CNG (bcrypt.dll)
 // on Windows. CMake links exactly one implementation. Every function either succeeds or, where
-// the platform itself fails (out of memory, a missing algorithm), ends the program: a sealed
-// lookup that cannot compute must never pass for a miss or a hit.
+// the platform itself fails (out of memory, a missing algorithm), ends the program through
+// fatal::fail (data/platform/fatal.h): a sealed lookup that cannot compute must never pass for a
+// miss or a hit.
 namespace crypto {
 
 using Bytes = std::span<const std::uint8_t>;
@@ -20,6 +21,9 @@ using Nonce = std::array<std::uint8_t, 12>;
 inline constexpr std::size_t gcmTagBytes = 16;
 
 Digest sha256(Bytes data);
+
+// Fills out from the system's cryptographic random number generator.
+void randomBytes(std::span<std::uint8_t> out);
 
 Digest hmacSha256(Bytes key, Bytes message);
 

@@ -1,9 +1,8 @@
+#include "data/platform/fatal.h"
 #include "data/platform/text.h"
 
 #include <bit>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <iconv.h>
 
@@ -93,8 +92,7 @@ std::optional<std::string> utf8FromUtf16(std::u16string_view text)
     const Converter converter("UTF-8", from);
     if (!converter.valid()) {
         // glibc always has both; without them no lookup could be answered.
-        std::fprintf(stderr, "iconv_open: %s\n", std::strerror(errno));
-        std::abort();
+        fatal::fail(std::string("iconv_open: ") + std::strerror(errno));
     }
     // A UTF-16 code unit never takes more than three bytes of UTF-8.
     return converter.convert(std::string_view(reinterpret_cast<const char *>(text.data()),

@@ -1,11 +1,12 @@
 #include "data/platform/crypto.h"
+#include "data/platform/fatal.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
+#include <openssl/rand.h>
+#include <string>
 
 // The OpenSSL 3 implementation of crypto.h.
 namespace crypto {
@@ -14,8 +15,7 @@ namespace {
 
 [[noreturn]] void fail(const char *what)
 {
-    std::fprintf(stderr, "libcrypto: %s failed\n", what);
-    std::abort();
+    fatal::fail(std::string("libcrypto: ") + what + " failed");
 }
 
 void check(int status, const char *what)
@@ -59,6 +59,11 @@ Digest sha256(Bytes data)
     check(EVP_Digest(data.data(), data.size(), digest.data(), nullptr, EVP_sha256(), nullptr),
         "EVP_Digest");
     return digest;
+}
+
+void randomBytes(std::span<std::uint8_t> out)
+{
+    check(RAND_bytes(out.data(), intSize(out.size())), "RAND_bytes");
 }
 
 Digest hmacSha256(Bytes key, Bytes message)

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Published known answers for the platform's cryptography, shared by the tests of both back ends
-// (OpenSSL here, CNG under Wine in tests/win32). Byte strings are written in hex.
+// Known answers for the platform's cryptography (published ones) and for the sealed-records
+// format, shared by the tests of both back ends (OpenSSL here, CNG under Wine in tests/win32).
+// Byte strings are written in hex.
 namespace cryptovectors {
 
 inline std::vector<std::uint8_t> bytes(std::string_view hex)
@@ -106,5 +109,47 @@ inline constexpr Gcm gcm[] = {
         "522dc1f099567d07f47f37a32a84427d643a8cdcbfe5c0c97598a2bd2555d1aa8cb08e48590dbb3da7b08b1056"
         "828838c5f61e6393ba7a0abcc9f662898015adb094dac5d93471bdec1a502270e3cc6c"},
 };
+
+// The sealed-records format (data/sealing/sealing.h), computed once by independent code: Python's
+// hashlib (pbkdf2_hmac, hmac) and the cryptography package's AESGCM, from the first record of
+// the repository's list, the tests' fixed salt and their 64 iterations. The pair is each number's
+// 4-byte big-endian length and UTF-8; the record key is PBKDF2-HMAC-SHA256 of it; the tag is
+// HMAC-SHA256(key, 01), the AES key HMAC-SHA256(key, 02); the text is the two lengths, the name
+// and score in UTF-16LE and zeros to 20 bytes, sealed with AES-256-GCM under a zero nonce.
+struct SealedRecord
+{
+    std::string_view sfzh;
+    std::string_view zkzh;
+    std::u16string_view xm;
+    std::u16string_view cj;
+    std::string_view salt;
+    std::uint32_t iterations;
+    std::string_view pair;
+    std::string_view tag;
+    std::string_view aesKey;
+    std::string_view text;
+    std::string_view box;
+};
+inline constexpr SealedRecord sealedRecord {"430105199012192838", "21410010522", u"卢文兵", u"87.2",
+    "a6b1f0c3d2e5f4071829304b5c6d7e8f90a1b2c3d4e5f60718293a4b5c6d7e8f", 64,
+    "000000123433303130353139393031323139323833380000000b3231343130303130353232",
+    "d714c62ae760bfb14170c87fc5331d2dd4002e4277cfa55668556a3aedc35633",
+    "3804627d5b452e37459748efd667933aeca0df289382d5e9714a5372c77a37ad",
+    "0304625387657551380037002e00320000000000",
+    "4ad4821e1654d609b28a37a4164f2125545ed53ce25c04d6b1eae6108eb21090abd20275"};
+
+// hexOf and fixed<N>: the tests' hex, both ways.
+template<typename Bytes> std::string hexOf(const Bytes &bytes)
+{
+    return hex(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
+}
+
+template<std::size_t N> std::array<std::uint8_t, N> fixed(std::string_view hexText)
+{
+    const std::vector<std::uint8_t> all = bytes(hexText);
+    std::array<std::uint8_t, N> out {};
+    std::copy(all.begin(), all.end(), out.begin());
+    return out;
+}
 
 } // namespace cryptovectors

@@ -6,27 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-template<std::size_t N> std::string hexOf(const std::array<std::uint8_t, N> &bytes)
-{
-    return cryptovectors::hex(bytes.data(), bytes.size());
-}
-
-std::string hexOf(const std::vector<std::uint8_t> &bytes)
-{
-    return cryptovectors::hex(bytes.data(), bytes.size());
-}
-
-template<std::size_t N> std::array<std::uint8_t, N> fixed(std::string_view hex)
-{
-    const std::vector<std::uint8_t> bytes = cryptovectors::bytes(hex);
-    std::array<std::uint8_t, N> out {};
-    std::copy(bytes.begin(), bytes.end(), out.begin());
-    return out;
-}
-
-} // namespace
+using cryptovectors::fixed;
+using cryptovectors::hexOf;
 
 TEST(Crypto, pbkdf2GivesTheFirstBlockOfRfc7914)
 {

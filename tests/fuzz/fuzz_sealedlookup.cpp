@@ -11,28 +11,15 @@
 #include "data/chaxun.h"
 #include "data/recordlookup.h"
 #include "tests/data/bothtables.h"
+#include "tests/fuzz/fuzzsupport.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-
-namespace {
-
-void require(bool holds, const char *property)
-{
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", property);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const BothTables tables;
+    const BothTables &tables = bothTables();
     if (size < 3) {
         return 0;
     }

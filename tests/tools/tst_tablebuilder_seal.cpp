@@ -1,6 +1,7 @@
-// The table builder's --seal, run as the build runs it on the repository's list: the same list
-// seals to the same bytes, the source holds no record's numbers or name, and a work factor
-// that is not a whole number from 1 up is refused.
+// The table builder's --seal, run as the build runs it on the repository's list: every sealing
+// draws its own salt, the same list with the same --salt seals to the same bytes, the source
+// holds no record's numbers or name, and a work factor that is not a whole number from 1 up is
+// refused.
 
 #include <chrono>
 #include <cstdlib>
@@ -47,11 +48,13 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string seal(const std::string &iterations, const std::string &name) const
+    std::string seal(
+        const std::string &iterations, const std::string &name, const std::string &salt = {}) const
     {
         const fs::path out = dir / name;
-        EXPECT_EQ(runBuilder("--seal --iterations " + iterations + " \"" RESULTS_LIST "\" \""
-                      + out.string() + '"'),
+        const std::string saltOption = salt.empty() ? std::string() : " --salt " + salt;
+        EXPECT_EQ(runBuilder("--seal --iterations " + iterations + saltOption
+                      + " \"" RESULTS_LIST "\" \"" + out.string() + '"'),
             0);
         return readFile(out);
     }
@@ -61,11 +64,14 @@ protected:
 
 } // namespace
 
-TEST_F(TableBuilderSeal, theSameListSealsToTheSameBytesWithoutARecordInTheClear)
+TEST_F(TableBuilderSeal, aFixedSaltSealsTheSameBytesWithoutARecordInTheClear)
 {
-    const std::string first = seal("3", "first.cpp");
-    EXPECT_EQ(seal("3", "second.cpp"), first);
-    EXPECT_NE(seal("4", "other.cpp"), first);
+    const std::string salt(64, '5');
+    const std::string first = seal("3", "first.cpp", salt);
+    EXPECT_EQ(seal("3", "second.cpp", salt), first);
+    EXPECT_NE(seal("4", "other.cpp", salt), first);
+    EXPECT_NE(seal("3", "random.cpp"), first);
+    EXPECT_NE(seal("3", "random.cpp"), seal("3", "random2.cpp"));
     EXPECT_NE(first.find("void assignRecords501To1117(SealedTable &table)"), std::string::npos);
     EXPECT_NE(first.find("table.iterations = 3;"), std::string::npos);
 

@@ -1,24 +1,21 @@
 // The CNG back end under Wine: the published known answers of PBKDF2-HMAC-SHA256, HMAC-SHA256
-// and AES-256-GCM, and the table that the build host sealed with OpenSSL, of which every record
-// must open by its own pair here and a damaged one must not.
+// and AES-256-GCM and those of the sealed-records format, and the table that the build host
+// sealed with OpenSSL, of which every record must open by its own pair here and a damaged one
+// must not.
 //   tst_sealed vectors | table
-#include "data/builtinrecords.h"
 #include "data/platform/crypto.h"
 #include "data/platform/text.h"
 #include "data/recordlookup.h"
-#include "data/sealedrecords.h"
+#include "tests/data/bothtables.h"
 #include "tests/data/cryptovectors.h"
 #include "tests/win32/check.h"
 
-#include <algorithm>
 #include <cwchar>
 
 namespace {
 
-template<typename Bytes> std::string hexOf(const Bytes &bytes)
-{
-    return cryptovectors::hex(bytes.data(), bytes.size());
-}
+using cryptovectors::fixed;
+using cryptovectors::hexOf;
 
 bool sameHex(const std::string &actual, std::string_view expected, const char *what)
 {
@@ -27,14 +24,6 @@ bool sameHex(const std::string &actual, std::string_view expected, const char *w
             static_cast<int>(expected.size()), expected.data());
     }
     return actual == expected;
-}
-
-template<std::size_t N> std::array<std::uint8_t, N> fixed(std::string_view hex)
-{
-    const std::vector<std::uint8_t> bytes = cryptovectors::bytes(hex);
-    std::array<std::uint8_t, N> out {};
-    std::copy(bytes.begin(), bytes.end(), out.begin());
-    return out;
 }
 
 void checkVectors()
@@ -66,23 +55,25 @@ void checkVectors()
         sealed.front() ^= 1;
         CHECK(!crypto::aes256GcmOpen(key, nonce, sealed).has_value());
     }
+    const cryptovectors::SealedRecord &known = cryptovectors::sealedRecord;
+    const std::vector<std::uint8_t> pairBytes = cryptovectors::bytes(known.pair);
+    const std::string pair(pairBytes.begin(), pairBytes.end());
+    CHECK(sameHex(hexOf(sealing::pairBytes(known.sfzh, known.zkzh)), known.pair, "pair"));
+    const std::optional<sealing::SealedRecord> record
+        = sealing::sealRecord(pair, known.xm, known.cj, fixed<32>(known.salt), known.iterations);
+    CHECK(record.has_value());
+    if (record) {
+        CHECK(sameHex(hexOf(record->tag), known.tag, "tag"));
+        CHECK(sameHex(hexOf(record->box), known.box, "sealed record"));
+    }
     CHECK(platformtext::utf8FromUtf16(u"卢文兵") == "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
     CHECK(!platformtext::utf8FromUtf16(std::u16string {u'1', char16_t {0xD800}}).has_value());
 }
 
-std::u16string at(const ResultTable::Column &column, int i)
-{
-    return std::u16string(column[static_cast<std::size_t>(i)]);
-}
-
 void checkTable()
 {
-    ResultTable plain;
-    assignRecords501To1117(plain);
-    assignRecords1To500(plain);
-    SealedTable sealed;
-    assignRecords501To1117(sealed);
-    assignRecords1To500(sealed);
+    const ResultTable &plain = bothTables().plain;
+    SealedTable sealed = bothTables().sealed;
 
     int opened = 0;
     for (int i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
@@ -99,9 +90,11 @@ void checkTable()
     CHECK(!findRecord(sealed, at(plain.zkzh, 1), at(plain.sfzh, 1)).has_value());
     CHECK(!findRecord(sealed, std::u16string {char16_t {0xDC00}}, at(plain.zkzh, 1)).has_value());
 
-    sealing::SealedRecord damaged = *sealed.records[1];
+    const std::size_t slot = sealedSlotOf(bothTables(), 1);
+    CHECK(slot != 0);
+    sealing::SealedRecord damaged = *sealed.records[slot];
     damaged.box[3] ^= 0x10;
-    sealed.records[1] = &damaged;
+    sealed.records[slot] = &damaged;
     CHECK(!findRecord(sealed, at(plain.sfzh, 1), at(plain.zkzh, 1)).has_value());
 }
 

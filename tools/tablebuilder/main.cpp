@@ -1,15 +1,17 @@
-// tablebuilder [--seal [--iterations N]] <list> <out.cpp>
+// tablebuilder [--seal [--iterations N] [--salt HEX]] <list> <out.cpp>
 // tablebuilder --check <list>
 //
 // Checks the results list and compiles it into the C++ source of the built-in records: plain
 // text, or with --seal sealed records (data/sealedrecords.h) whose keys are derived with N
-// iterations, 600,000 unless said otherwise. With --check it only checks the list. Either way it
-// prints how it read the list (records, encoding, separator, the columns used, fields trimmed)
-// or one line per problem, "file:line: field: rule". A broken list fails the build and leaves no
-// output behind. Exit status: 0 written, already up to date or checked, 1 the list is broken, 2
-// usage or file error. It runs on the build host, also in a cross build.
+// iterations, 600,000 unless said otherwise, and a salt drawn at random for every sealing. The
+// tests alone fix the salt with --salt (64 hex digits), so that their table is known in advance.
+// With --check it only checks the list. Either way it prints how it read the list (records,
+// encoding, separator, the columns used, fields trimmed) or one line per problem, "file:line:
+// field: rule". A broken list fails the build and leaves no output behind. Exit status: 0 written,
+// already up to date or checked, 1 the list is broken, 2 usage or file error.
 
-#include "data/sealing.h"
+#include "data/platform/fatal.h"
+#include "data/sealing/sealedlist.h"
 #include "outputfile.h"
 #include "recordssource.h"
 #include "sealedsource.h"
@@ -35,7 +37,7 @@ namespace {
 constexpr std::size_t maxReportedProblems = 50;
 
 constexpr std::string_view usage
-    = "usage: tablebuilder [--seal [--iterations N]] <list> <out.cpp>\n"
+    = "usage: tablebuilder [--seal [--iterations N] [--salt HEX]] <list> <out.cpp>\n"
       "       tablebuilder --check <list>";
 
 struct Arguments
@@ -43,6 +45,7 @@ struct Arguments
     bool checkOnly = false;
     bool seal = false;
     std::optional<std::uint32_t> sealIterations;
+    std::optional<sealing::Salt> salt;
     std::string listPath;
     std::filesystem::path outputPath;
 };
@@ -60,6 +63,23 @@ std::optional<std::uint32_t> iterationsArgument(std::string_view text)
     return value;
 }
 
+// The salt of --salt: exactly 64 hexadecimal digits.
+std::optional<sealing::Salt> saltArgument(std::string_view text)
+{
+    sealing::Salt salt {};
+    if (text.size() != 2 * salt.size()) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < salt.size(); ++i) {
+        const auto [end, error]
+            = std::from_chars(text.data() + 2 * i, text.data() + 2 * i + 2, salt[i], 16);
+        if (error != std::errc() || end != text.data() + 2 * i + 2) {
+            return std::nullopt;
+        }
+    }
+    return salt;
+}
+
 std::optional<Arguments> parseArguments(const std::vector<std::string_view> &words)
 {
     Arguments arguments;
@@ -75,13 +95,19 @@ std::optional<Arguments> parseArguments(const std::vector<std::string_view> &wor
             if (!arguments.sealIterations) {
                 return std::nullopt;
             }
+        } else if (word == "--salt" && i + 1 < words.size()) {
+            arguments.salt = saltArgument(words[++i]);
+            if (!arguments.salt) {
+                return std::nullopt;
+            }
         } else if (word.starts_with("--")) {
             return std::nullopt;
         } else {
             paths.push_back(word);
         }
     }
-    const bool sealOptionsFit = arguments.seal ? !arguments.checkOnly : !arguments.sealIterations;
+    const bool sealOptionsFit
+        = arguments.seal ? !arguments.checkOnly : !arguments.sealIterations && !arguments.salt;
     if (!sealOptionsFit || paths.size() != (arguments.checkOnly ? 1u : 2u)) {
         return std::nullopt;
     }
@@ -137,6 +163,7 @@ std::string summary(const std::string &listPath, const ParsedResultsList &parsed
 
 int main(int argc, char *argv[])
 {
+    fatal::setToolHandler("tablebuilder");
     const std::vector<std::string> words = console::arguments(argc, argv);
     const std::optional<Arguments> arguments
         = parseArguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
@@ -172,9 +199,12 @@ int main(int argc, char *argv[])
     }
 
     const std::string listName = console::utf8FromPath(console::pathFromUtf8(listPath).filename());
-    const std::string source = arguments->seal ? sealedSource(parsed.records, listName,
-                                   arguments->sealIterations.value_or(sealing::defaultIterations))
-                                               : recordsSource(parsed.records, listName);
+    const std::string source = arguments->seal
+        ? sealedSource(sealing::sealList(plainRecords(parsed.records),
+                           arguments->sealIterations.value_or(sealing::defaultIterations),
+                           arguments->salt.value_or(sealing::randomSalt())),
+            listName)
+        : recordsSource(parsed.records, listName);
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
         printLine(stderr, console::utf8FromPath(outputPath) + ": cannot write: " + error);
         return 2;

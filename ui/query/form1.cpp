@@ -32,9 +32,10 @@ private:
 
 } // namespace
 
-Form1::Form1(forms::Runtime &formsRuntime)
+Form1::Form1(forms::Runtime &formsRuntime, const SealedTable *added)
     : runtime(formsRuntime)
     , form(runtime.createWindow(form1design::window))
+    , table {.compiled = {}, .added = added}
     , Text1 {&form->control("Text1(0)"), &form->control("Text1(1)"), &form->control("Text1(2)"),
           &form->control("Text1(3)")}
     , Label3(form->control("Label3"))

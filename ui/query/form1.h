@@ -11,7 +11,8 @@
 // The query window, the program's main window. A candidate types an ID-card number and a ticket
 // number and clicks "确    定"; the window looks them up in the result table it owns and shows
 // the candidate's name and score, or says in a message box that no record carries both. The
-// table is plain text or sealed records, as the program was configured (data/resultstore.h).
+// table is the list added to the program after it was built when the entry hands one over, and
+// the records compiled in otherwise (data/resultstore.h).
 //
 // Its two display states, input and result, are nothing but which controls are shown and what
 // the text boxes hold; no variable keeps them. The window fills its table once, in Form_Load,
@@ -21,14 +22,16 @@
 class Form1
 {
 public:
-    // Creates the window with its design, hidden; the runtime starts its timer.
-    explicit Form1(forms::Runtime &runtime);
+    // Creates the window with its design, hidden; the runtime starts its timer. An added list,
+    // which the caller keeps for the window's lifetime, replaces the compiled-in records.
+    explicit Form1(forms::Runtime &runtime, const SealedTable *added = nullptr);
 
     // The load handler: runs once, after construction and before the window is first shown.
     void Form_Load();
 
     forms::Window &window() { return *form; }
-    const ResultStore &results() const { return table; }
+    // The records compiled in; an added list leaves them unloaded.
+    const CompiledTable &results() const { return table.compiled; }
     Form2Dock &instructions() { return dock; }
 
 private:

@@ -1,7 +1,7 @@
 // The query window's handlers, on the in-memory forms runtime: the two display states, hits and
 // misses, "继续查询", the ways out, and centring at load.
-#include "tests/forms/memoryruntime.h"
-#include "ui/query/form1.h"
+#include "tests/data/nearmisses.h"
+#include "tests/ui/form1harness.h"
 
 #include <algorithm>
 #include <functional>
@@ -13,74 +13,26 @@ using memoryforms::MemoryWindow;
 
 namespace {
 
-constexpr std::u16string_view noMatch = u"身份证号或准考证号错误，请重新输入！";
+using Harness = Form1Harness;
 
-struct Harness
+std::u16string sfzh(int i)
 {
-    MemoryRuntime runtime;
-    std::unique_ptr<Form1> form;
-    MemoryWindow *window = nullptr;
+    return at(plainTable().sfzh, i);
+}
 
-    explicit Harness(const std::function<void(MemoryRuntime &)> &prepare = {})
-    {
-        if (prepare) {
-            prepare(runtime);
-        }
-        form = std::make_unique<Form1>(runtime);
-        window = runtime.window("Form1");
-        form->Form_Load();
-        window->setVisible(true);
-    }
+std::u16string zkzh(int i)
+{
+    return at(plainTable().zkzh, i);
+}
 
-    std::u16string text(int index) const
-    {
-        return window->find("Text1(" + std::to_string(index) + ")").text();
-    }
-    void type(int index, std::u16string_view text) const
-    {
-        window->find("Text1(" + std::to_string(index) + ")").setText(text);
-    }
-    bool shown(std::string_view name) const { return window->find(name).visible(); }
-    std::u16string sfzh(int i) const { return std::u16string(form->results().sfzh[idx(i)]); }
-    std::u16string zkzh(int i) const { return std::u16string(form->results().zkzh[idx(i)]); }
-    static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
-
-    void lookUp(std::u16string_view id, std::u16string_view ticket) const
-    {
-        type(0, id);
-        type(1, ticket);
-        EXPECT_TRUE(window->click("Command3"));
-    }
-
-    bool inInputState() const
-    {
-        return shown("Text1(0)") && shown("Text1(1)") && shown("Command3") && !shown("Text1(2)")
-            && !shown("Text1(3)") && !shown("Label3") && !shown("Label4") && !shown("Command1")
-            && !shown("Command2");
-    }
-    bool inResultState() const
-    {
-        return shown("Text1(0)") && shown("Text1(1)") && !shown("Command3") && shown("Text1(2)")
-            && shown("Text1(3)") && shown("Label3") && shown("Label4") && shown("Command1")
-            && shown("Command2");
-    }
-    // The controls neither state touches.
-    bool othersUntouched() const
-    {
-        const char *names[]
-            = {"Label1", "Label2", "Label5", "Label6", "Label7", "Label8", "Command4"};
-        return std::ranges::all_of(names, [this](const char *name) { return shown(name); });
-    }
-};
+std::size_t idx(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 int findRecord(const std::function<bool(std::size_t)> &matches)
 {
-    for (std::size_t i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
-        if (matches(i)) {
-            return static_cast<int>(i);
-        }
-    }
-    return 0;
+    return firstRecordWhere([&](int i) { return matches(idx(i)); });
 }
 
 } // namespace
@@ -118,47 +70,21 @@ TEST(Form1, aHitShowsNameAndScoreExactlyAsStored)
         SCOPED_TRACE(record);
         ASSERT_GE(record, 1);
         const Harness h;
-        h.lookUp(h.sfzh(record), h.zkzh(record));
+        h.lookUp(sfzh(record), zkzh(record));
         EXPECT_TRUE(h.runtime.boxes.empty());
         EXPECT_TRUE(h.inResultState());
         EXPECT_TRUE(h.othersUntouched());
-        EXPECT_EQ(h.text(0), h.sfzh(record));
-        EXPECT_EQ(h.text(1), h.zkzh(record));
-        EXPECT_EQ(h.text(2), table.xm[Harness::idx(record)]);
-        EXPECT_EQ(h.text(3), table.cj[Harness::idx(record)]);
+        EXPECT_EQ(h.text(0), sfzh(record));
+        EXPECT_EQ(h.text(1), zkzh(record));
+        EXPECT_EQ(h.text(2), table.xm[idx(record)]);
+        EXPECT_EQ(h.text(3), table.cj[idx(record)]);
         EXPECT_EQ(h.runtime.ends, 0);
     }
 }
 
 TEST(Form1, aMissSaysSoOverTheTypedNumbersThenEmptiesOnlyTheInputs)
 {
-    const Harness probe;
-    const ResultTable &table = probe.form->results();
-    const int x = findRecord([&](std::size_t i) { return table.sfzh[i].ends_with(u'X'); });
-    std::u16string lowerX = probe.sfzh(x);
-    lowerX.back() = u'x';
-    std::u16string fullWidth = probe.sfzh(1);
-    for (char16_t &c : fullWidth) {
-        c = static_cast<char16_t>(c - u'0' + 0xFF10);
-    }
-    struct Miss
-    {
-        const char *what;
-        std::u16string id;
-        std::u16string ticket;
-    };
-    const Miss misses[] = {
-        {"both empty", u"", u""},
-        {"no ticket number", probe.sfzh(1), u""},
-        {"no ID-card number", u"", probe.zkzh(1)},
-        {"a lower-case x", lowerX, probe.zkzh(x)},
-        {"a leading space", u" " + probe.sfzh(1), probe.zkzh(1)},
-        {"a trailing space", probe.sfzh(1), probe.zkzh(1) + u" "},
-        {"the numbers swapped", probe.zkzh(1), probe.sfzh(1)},
-        {"numbers of two records", probe.sfzh(1), probe.zkzh(2)},
-        {"full-width digits", fullWidth, probe.zkzh(1)},
-    };
-    for (const auto &[what, id, ticket] : misses) {
+    for (const auto &[what, id, ticket] : nearMisses(plainTable())) {
         SCOPED_TRACE(what);
         Harness h;
         std::pair<std::u16string, std::u16string> behindTheBox;
@@ -183,7 +109,7 @@ TEST(Form1, aMissSaysSoOverTheTypedNumbersThenEmptiesOnlyTheInputs)
 TEST(Form1, continueReturnsToTheInputStateForASecondLookup)
 {
     const Harness h;
-    h.lookUp(h.sfzh(5), h.zkzh(5));
+    h.lookUp(sfzh(5), zkzh(5));
     ASSERT_TRUE(h.inResultState());
     // Only "继续查询" leads on: the hidden "确    定" takes no click.
     EXPECT_FALSE(h.window->click("Command3"));
@@ -197,7 +123,7 @@ TEST(Form1, continueReturnsToTheInputStateForASecondLookup)
     }
     EXPECT_FALSE(h.window->click("Command1"));
 
-    h.lookUp(h.sfzh(700), h.zkzh(700));
+    h.lookUp(sfzh(700), zkzh(700));
     EXPECT_TRUE(h.inResultState());
     EXPECT_EQ(h.text(2), h.form->results().xm[700]);
     EXPECT_EQ(h.text(3), h.form->results().cj[700]);
@@ -208,14 +134,14 @@ TEST(Form1, exitAndClosingEndTheProgram)
 {
     {
         const Harness h;
-        h.lookUp(h.sfzh(1), h.zkzh(1));
+        h.lookUp(sfzh(1), zkzh(1));
         EXPECT_TRUE(h.window->click("Command2"));
         EXPECT_EQ(h.runtime.ends, 1);
     }
     for (const bool resultState : {false, true}) {
         const Harness h;
         if (resultState) {
-            h.lookUp(h.sfzh(1), h.zkzh(1));
+            h.lookUp(sfzh(1), zkzh(1));
         }
         h.window->close();
         EXPECT_EQ(h.runtime.ends, 1);

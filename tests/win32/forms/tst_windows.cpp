@@ -14,7 +14,11 @@
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 //   tst_windows startfailure <exe> <dll>
 //                              the program whose window the system refuses says so and ends
+//   tst_windows packed <exe>   a program packed with records 1 and 2's ticket numbers swapped
+//                              (tests/tools/packedprogram.py): hit, 继续查询, miss, 退    出
+//   tst_windows damaged <exe>  a damaged packed program says so in one box and ends with 1
 #include "data/builtinrecords.h"
+#include "data/packed/addedlist.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
@@ -1230,6 +1234,137 @@ int startFailure(const wchar_t *exe, const wchar_t *dll)
     return check::summary();
 }
 
+// The program started as a process of its own, ended however the check ends.
+struct StartedProgram
+{
+    PROCESS_INFORMATION started {};
+    bool running = false;
+
+    explicit StartedProgram(const wchar_t *exe)
+    {
+        std::wstring command = L"\"" + std::wstring(exe) + L"\"";
+        STARTUPINFOW startup {};
+        startup.cb = sizeof startup;
+        running = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+            nullptr, &startup, &started);
+    }
+    ~StartedProgram()
+    {
+        if (running) {
+            if (WaitForSingleObject(started.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(started.hProcess, 1);
+            }
+            CloseHandle(started.hThread);
+            CloseHandle(started.hProcess);
+        }
+    }
+    StartedProgram(const StartedProgram &) = delete;
+    StartedProgram &operator=(const StartedProgram &) = delete;
+
+    DWORD exitCode() const
+    {
+        CHECK_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
+        DWORD code = STILL_ACTIVE;
+        GetExitCodeProcess(started.hProcess, &code);
+        return code;
+    }
+};
+
+HWND processQueryWindow(DWORD process)
+{
+    ProcessForm query {process};
+    for (int attempt = 0; attempt < 100 && query.found == nullptr; ++attempt) {
+        EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&query));
+        Sleep(50);
+    }
+    return query.found;
+}
+
+// Text1(0) to Text1(3) are the design's first controls, numbered from 100.
+HWND textBox(HWND query, int index)
+{
+    return GetDlgItem(query, 100 + index);
+}
+
+HWND buttonOf(HWND query, const wchar_t *caption)
+{
+    std::pair<const wchar_t *, HWND> button {caption, nullptr};
+    EnumChildWindows(query, findCaption, reinterpret_cast<LPARAM>(&button));
+    return button.second;
+}
+
+// Types a pair into the other process's boxes and clicks "确    定" without waiting for it, as
+// a miss holds the click's handler in the message box.
+void lookUp(HWND query, std::u16string_view sfzh, std::u16string_view zkzh)
+{
+    SendMessageW(
+        textBox(query, 0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(sfzh).c_str()));
+    SendMessageW(
+        textBox(query, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(zkzh).c_str()));
+    PostMessageW(buttonOf(query, L"确    定"), BM_CLICK, 0, 0);
+}
+
+// Until the name box of the result state shows, for at most 10 s.
+bool resultShown(HWND query)
+{
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (IsWindowVisible(textBox(query, 2))) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+// The packed program's list swaps records 1 and 2's ticket numbers: record 1's ID-card number
+// with record 2's ticket number finds record 1's name and score; with its own ticket number,
+// which only the compiled-in list pairs with it, it finds nothing.
+int packed(const wchar_t *exe)
+{
+    const ResultTable &plain = plainRecords();
+    StartedProgram program(exe);
+    const HWND query
+        = CHECK(program.running) ? processQueryWindow(program.started.dwProcessId) : nullptr;
+    if (!CHECK(query != nullptr)) {
+        return check::summary();
+    }
+    lookUp(query, plain.sfzh[1], plain.zkzh[2]);
+    if (CHECK(resultShown(query))) {
+        CHECK_EQ(windowText(textBox(query, 2)), win32forms::wide(plain.xm[1]));
+        CHECK_EQ(windowText(textBox(query, 3)), win32forms::wide(plain.cj[1]));
+    }
+    PostMessageW(buttonOf(query, L"继续查询"), BM_CLICK, 0, 0);
+    lookUp(query, plain.sfzh[1], plain.zkzh[1]);
+    const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
+    CHECK(seen.found);
+    CHECK_EQ(seen.text, win32forms::wide(form1design::noMatchPrompt));
+    CHECK(!IsWindowVisible(textBox(query, 2)));
+    lookUp(query, plain.sfzh[1], plain.zkzh[2]);
+    CHECK(resultShown(query));
+    PostMessageW(buttonOf(query, L"退    出"), BM_CLICK, 0, 0);
+    CHECK_EQ(program.exitCode(), DWORD {0});
+    return check::summary();
+}
+
+// A damaged packed program: one box with the message, no query window, exit code 1.
+int damaged(const wchar_t *exe)
+{
+    StartedProgram program(exe);
+    if (!CHECK(program.running)) {
+        return check::summary();
+    }
+    const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
+    if (CHECK(seen.found)) {
+        CHECK_EQ(seen.caption, L"工程1");
+        CHECK_EQ(seen.text, win32forms::wide(damagedProgramMessage));
+    }
+    CHECK_EQ(program.exitCode(), DWORD {1});
+    ProcessForm query {program.started.dwProcessId};
+    EnumWindows(findProcessForm, reinterpret_cast<LPARAM>(&query));
+    CHECK(query.found == nullptr);
+    return check::summary();
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t *argv[])
@@ -1262,7 +1397,13 @@ int wmain(int argc, wchar_t *argv[])
     if (group == L"startfailure" && argc == 4) {
         return startFailure(argv[2], argv[3]);
     }
+    if (group == L"packed" && argc == 3) {
+        return packed(argv[2]);
+    }
+    if (group == L"damaged" && argc == 3) {
+        return damaged(argv[2]);
+    }
     std::printf("usage: tst_windows layout <dpi> | keys | messagebox | panel | end | designs | "
-                "soak | process <exe> | startfailure <exe> <dll>\n");
+                "soak | process <exe> | startfailure <exe> <dll> | packed <exe> | damaged <exe>\n");
     return 2;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/foundrecord.h"
 #include "data/platform/crypto.h"
 
 #include <array>
@@ -9,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-// How one record is sealed, shared by the table builder that seals and the lookup that opens.
+// How one record is sealed and opened: the one place that knows the format, included by
+// whatever seals (sealedlist.h) and whatever opens (data/sealedlookup.cpp).
 //
 // A pair of ID-card number and ticket number, each as UTF-8 with its length in front, is
 // stretched by PBKDF2-HMAC-SHA256 (one block, the list's salt, the table's work factor) into a
@@ -32,12 +32,8 @@ struct SealedRecord
 };
 
 // Each AES key seals exactly one record once (a key comes from one pair and the list's salt,
-// and the list's content decides the salt), so a fixed nonce never meets the same key twice.
+// which is drawn afresh for every sealing), so a fixed nonce never meets the same key twice.
 inline constexpr crypto::Nonce nonce {};
-
-// The salt of a list: SHA-256 of its canonical text, so that the same list always seals to the
-// same bytes and a build that changed nothing leaves its output alone.
-crypto::Digest listSalt(std::string_view canonicalList);
 
 // The pair as the password: 4-byte big-endian length and the UTF-8 of each string, so that
 // ("12", "3") and ("1", "23") differ.
@@ -56,7 +52,22 @@ RecordKeys recordKeys(std::string_view pair, crypto::Bytes salt, std::uint32_t i
 std::optional<std::array<std::uint8_t, textBytes>> recordText(
     std::u16string_view xm, std::u16string_view cj);
 
+// A record's name and score, as sealed.
+struct NameAndScore
+{
+    std::u16string xm;
+    std::u16string cj;
+};
+
 // The name and score of opened text, or nothing when its lengths do not fit it.
-std::optional<FoundRecord> readRecordText(crypto::Bytes text);
+std::optional<NameAndScore> readRecordText(crypto::Bytes text);
+
+// The record that a pair and its name and score make, or nothing when they do not fit.
+std::optional<SealedRecord> sealRecord(std::string_view pair, std::u16string_view xm,
+    std::u16string_view cj, crypto::Bytes salt, std::uint32_t iterations);
+
+// The name and score sealed in a record, given the keys of its pair: nothing when the seal does
+// not open (a damaged record) or its text does not fit.
+std::optional<NameAndScore> openRecord(const SealedRecord &record, const RecordKeys &keys);
 
 } // namespace sealing

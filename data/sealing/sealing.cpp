@@ -1,11 +1,11 @@
-#include "data/sealing.h"
+#include "data/sealing/sealing.h"
+
+#include <algorithm>
 
 namespace sealing {
 
 namespace {
 
-// Distinguishes this use of SHA-256 from any other hash of the same list.
-constexpr std::string_view saltLabel = "merrowdale sealed results, salt\n";
 constexpr std::array<std::uint8_t, 1> tagLabel {1};
 constexpr std::array<std::uint8_t, 1> keyLabel {2};
 
@@ -24,13 +24,6 @@ void appendLengthPrefixed(std::string &out, std::string_view text)
 }
 
 } // namespace
-
-crypto::Digest listSalt(std::string_view canonicalList)
-{
-    std::string labelled(saltLabel);
-    labelled += canonicalList;
-    return crypto::sha256(bytesOf(labelled));
-}
 
 std::string pairBytes(std::string_view sfzhUtf8, std::string_view zkzhUtf8)
 {
@@ -65,7 +58,7 @@ std::optional<std::array<std::uint8_t, textBytes>> recordText(
     return text;
 }
 
-std::optional<FoundRecord> readRecordText(crypto::Bytes text)
+std::optional<NameAndScore> readRecordText(crypto::Bytes text)
 {
     if (text.size() != textBytes || 2 + 2 * (std::size_t {text[0]} + text[1]) > textBytes) {
         return std::nullopt;
@@ -78,10 +71,34 @@ std::optional<FoundRecord> readRecordText(crypto::Bytes text)
         }
         return part;
     };
-    FoundRecord found;
+    NameAndScore found;
     found.xm = take(text[0]);
     found.cj = take(text[1]);
     return found;
+}
+
+std::optional<SealedRecord> sealRecord(std::string_view pair, std::u16string_view xm,
+    std::u16string_view cj, crypto::Bytes salt, std::uint32_t iterations)
+{
+    const auto text = recordText(xm, cj);
+    if (!text) {
+        return std::nullopt;
+    }
+    const RecordKeys keys = recordKeys(pair, salt, iterations);
+    SealedRecord sealed {keys.tag, {}};
+    const std::vector<std::uint8_t> box = crypto::aes256GcmSeal(keys.aesKey, nonce, *text);
+    std::copy(box.begin(), box.end(), sealed.box.begin());
+    return sealed;
+}
+
+std::optional<NameAndScore> openRecord(const SealedRecord &record, const RecordKeys &keys)
+{
+    const std::optional<std::vector<std::uint8_t>> text
+        = crypto::aes256GcmOpen(keys.aesKey, nonce, record.box);
+    if (!text) {
+        return std::nullopt;
+    }
+    return readRecordText(*text);
 }
 
 } // namespace sealing

@@ -1,0 +1,195 @@
+// Runs the packer on the repository's list, in a folder whose Chinese name holds a space, as an
+// office's may: it packs a copy of the program that differs from it only inside the reserved
+// area, and every failure leaves the output that was there, the program and the folder exactly
+// as they were, with its own exit status.
+#include "data/packed/packedlayout.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void writeFile(const fs::path &path, const std::string &contents)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
+}
+
+std::set<fs::path> folderContents(const fs::path &folder)
+{
+    std::set<fs::path> names;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename());
+    }
+    return names;
+}
+
+std::string quoted(const fs::path &path)
+{
+    return '"' + path.string() + '"';
+}
+
+std::string packing(const fs::path &program, const fs::path &output, const fs::path &list)
+{
+    return "--iterations 64 --program " + quoted(program) + " -o " + quoted(output) + ' '
+        + quoted(list);
+}
+
+class Packer : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path()
+            / fs::u8path("tst_packer_"
+                + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "_"
+                + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        folder = dir / fs::u8path(u8"成绩 查询");
+        fs::create_directories(folder);
+        list = folder / fs::u8path(u8"成绩 表.tsv");
+        output = folder / fs::u8path(u8"新 程序");
+        fs::copy_file(RESULTS_LIST, list);
+        writeFile(output, "the output of an earlier run");
+    }
+
+    void TearDown() override { fs::remove_all(dir); }
+
+    // The packer's exit status with these arguments, its messages set aside.
+    int pack(const std::string &arguments) const
+    {
+        const std::string command = '"' + std::string(PACKER_PATH) + "\" " + arguments + " > \""
+            + (dir / "stdout.txt").string() + "\" 2> \"" + (dir / "stderr.txt").string() + '"';
+        const int status = std::system(command.c_str());
+#ifdef _WIN32
+        return status;
+#else
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    }
+
+    fs::path dir;
+    fs::path folder;
+    fs::path list;
+    fs::path output;
+};
+
+TEST_F(Packer, PacksACopyThatDiffersOnlyInTheReservedArea)
+{
+    const std::string program = readFile(PROGRAM_PATH);
+    ASSERT_EQ(pack(packing(PROGRAM_PATH, output, list)), 0);
+    const std::string packed = readFile(output);
+    EXPECT_EQ(readFile(PROGRAM_PATH), program);
+    ASSERT_EQ(packed.size(), program.size());
+    const std::size_t area = program.find(packedlayout::mark);
+    ASSERT_NE(area, std::string::npos);
+    EXPECT_EQ(program[area + packedlayout::fuseOffset], packedlayout::unpacked);
+    EXPECT_EQ(packed[area + packedlayout::fuseOffset], packedlayout::packed);
+    EXPECT_EQ(packed.substr(0, area + packedlayout::fuseOffset),
+        program.substr(0, area + packedlayout::fuseOffset));
+    EXPECT_EQ(packed.substr(area + packedlayout::areaBytes),
+        program.substr(area + packedlayout::areaBytes));
+    EXPECT_NE(packed.substr(area + packedlayout::payloadOffset, packedlayout::payloadBytes),
+        program.substr(area + packedlayout::payloadOffset, packedlayout::payloadBytes));
+    EXPECT_EQ(folderContents(folder), (std::set<fs::path> {list.filename(), output.filename()}));
+#ifndef _WIN32
+    EXPECT_EQ(fs::status(output).permissions(), fs::status(PROGRAM_PATH).permissions());
+#endif
+}
+
+TEST_F(Packer, CheckReadsTheListAndMakesNothing)
+{
+    EXPECT_EQ(pack("--check \"" + list.string() + '"'), 0);
+    EXPECT_EQ(readFile(output), "the output of an earlier run");
+    EXPECT_EQ(folderContents(folder), (std::set<fs::path> {list.filename(), output.filename()}));
+}
+
+// One way to fail: the arguments that make it, from the test's list and output, and the exit
+// status it must end with.
+struct Failure
+{
+    const char *name;
+    int status;
+    std::string (*arguments)(const fs::path &list, const fs::path &output);
+};
+
+// Test output names the row, not its bytes.
+void PrintTo(const Failure &failure, std::ostream *out)
+{
+    *out << failure.name;
+}
+
+class PackerFailure : public Packer, public testing::WithParamInterface<Failure>
+{ };
+
+TEST_P(PackerFailure, LeavesTheOutputAndTheFolderAlone)
+{
+    std::string contents = readFile(list);
+    if (std::string(GetParam().name) == "broken_list") {
+        // Record 1's ticket number of four digits.
+        contents.replace(contents.find('\t', contents.find('\n')) + 1, 11, "1234");
+        writeFile(list, contents);
+    }
+    const std::string program = readFile(PROGRAM_PATH);
+    const std::set<fs::path> before = folderContents(folder);
+    EXPECT_EQ(pack(GetParam().arguments(list, output)), GetParam().status);
+    EXPECT_EQ(readFile(output), "the output of an earlier run");
+    EXPECT_EQ(readFile(list), contents);
+    EXPECT_EQ(readFile(PROGRAM_PATH), program);
+    EXPECT_EQ(folderContents(folder), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Packer, PackerFailure,
+    testing::Values(
+        Failure {"broken_list", 1,
+            [](const fs::path &l, const fs::path &o) { return packing(PROGRAM_PATH, o, l); }},
+        Failure {"folder_as_list", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return packing(PROGRAM_PATH, o, l.parent_path());
+            }},
+        Failure {"missing_list", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return packing(PROGRAM_PATH, o, fs::path(l) += ".none");
+            }},
+        Failure {"packer_as_program", 2,
+            [](const fs::path &l, const fs::path &o) { return packing(PACKER_PATH, o, l); }},
+        Failure {"list_as_program", 2,
+            [](const fs::path &l, const fs::path &o) { return packing(l, o, l); }},
+        Failure {"output_is_program", 2,
+            [](const fs::path &l, const fs::path &) {
+                return packing(PROGRAM_PATH, PROGRAM_PATH, l);
+            }},
+        Failure {"output_is_list", 2,
+            [](const fs::path &l, const fs::path &) { return packing(PROGRAM_PATH, l, l); }},
+        Failure {"output_folder_missing", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return packing(PROGRAM_PATH, o.parent_path() / "none" / "x", l);
+            }},
+        Failure {"iterations_not_a_number", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return "--iterations 12x -o " + quoted(o) + ' ' + quoted(l);
+            }},
+        Failure {"unknown_option", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return "--seal -o " + quoted(o) + ' ' + quoted(l);
+            }}),
+    [](const testing::TestParamInfo<Failure> &row) { return std::string(row.param.name); });
+
+} // namespace
