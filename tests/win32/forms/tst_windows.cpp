@@ -22,6 +22,7 @@
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
+#include "forms/win32/widetext.h"
 #include "tests/forms/unlabelleddesign.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
