@@ -3,7 +3,8 @@
 # control fields (name, the project's version, Depends with Qt, the two Chinese fonts and Qt's
 # translations), exactly the files the program and its packer install and nothing else, stripped
 # programs, the office's instructions as written, and, unpacked into a scratch root, that the
-# desktop entry, its icon, its program and the metainfo find one another and still validate.
+# desktop entry, its icon, its program and the metainfo find one another and still validate, and
+# that the packer makes a program there.
 #
 #   sh packaging/check-deb.sh <build dir> <version> [<scratch dir>]
 #
@@ -105,6 +106,15 @@ for dir in 48x48 256x256; do
 done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "$share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
+
+# As an office does: the installed packer, given a list alone, finds the program beside itself and
+# writes the new one beside the list (at the tests' low work factor).
+list_dir="$scratch/成绩 表"
+mkdir -p "$list_dir"
+cp "$here/../data/results.tsv" "$list_dir/"
+"$root/usr/bin/merrowdale-pack" --iterations 64 "$list_dir/results.tsv" </dev/null \
+    >"$scratch/pack.log" 2>&1 || { cat "$scratch/pack.log" >&2; fail "the installed packer failed"; }
+[ -f "$list_dir/成绩查询" ] || fail "the installed packer wrote no 成绩查询 beside the list"
 
 desktop-file-validate "$desktop" || fail "installed desktop entry does not validate"
 appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
