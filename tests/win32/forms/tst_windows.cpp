@@ -1280,10 +1280,33 @@ HWND processQueryWindow(DWORD process)
     return query.found;
 }
 
-// Text1(0) to Text1(3) are the design's first controls, numbered from 100.
-HWND textBox(HWND query, int index)
+BOOL CALLBACK collectTextBox(HWND child, LPARAM parameter)
 {
-    return GetDlgItem(query, 100 + index);
+    wchar_t className[16] {};
+    GetClassNameW(child, className, 16);
+    if (std::wcscmp(className, L"Edit") == 0) {
+        reinterpret_cast<std::vector<HWND> *>(parameter)->push_back(child);
+    }
+    return TRUE;
+}
+
+// Text1(0) to Text1(3): the window's text boxes, in the order they were made.
+HWND textBox(HWND query, std::size_t index)
+{
+    std::vector<HWND> boxes;
+    EnumChildWindows(query, collectTextBox, reinterpret_cast<LPARAM>(&boxes));
+    return index < boxes.size() ? boxes[index] : nullptr;
+}
+
+// A control's text in another process: GetWindowTextW reads only the caption Windows keeps for
+// another process's window, never a text box's own text.
+std::wstring controlText(HWND control)
+{
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXT,
+        static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 HWND buttonOf(HWND query, const wchar_t *caption)
@@ -1297,10 +1320,8 @@ HWND buttonOf(HWND query, const wchar_t *caption)
 // a miss holds the click's handler in the message box.
 void lookUp(HWND query, std::u16string_view sfzh, std::u16string_view zkzh)
 {
-    SendMessageW(
-        textBox(query, 0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(sfzh).c_str()));
-    SendMessageW(
-        textBox(query, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(zkzh).c_str()));
+    SendMessageW(textBox(query, 0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(sfzh).c_str()));
+    SendMessageW(textBox(query, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(zkzh).c_str()));
     PostMessageW(buttonOf(query, L"确    定"), BM_CLICK, 0, 0);
 }
 
@@ -1330,14 +1351,14 @@ int packed(const wchar_t *exe)
     }
     lookUp(query, plain.sfzh[1], plain.zkzh[2]);
     if (CHECK(resultShown(query))) {
-        CHECK_EQ(windowText(textBox(query, 2)), win32forms::wide(plain.xm[1]));
-        CHECK_EQ(windowText(textBox(query, 3)), win32forms::wide(plain.cj[1]));
+        CHECK_EQ(controlText(textBox(query, 2)), wide(plain.xm[1]));
+        CHECK_EQ(controlText(textBox(query, 3)), wide(plain.cj[1]));
     }
     PostMessageW(buttonOf(query, L"继续查询"), BM_CLICK, 0, 0);
     lookUp(query, plain.sfzh[1], plain.zkzh[1]);
     const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
     CHECK(seen.found);
-    CHECK_EQ(seen.text, win32forms::wide(form1design::noMatchPrompt));
+    CHECK_EQ(seen.text, wide(form1design::noMatchPrompt));
     CHECK(!IsWindowVisible(textBox(query, 2)));
     lookUp(query, plain.sfzh[1], plain.zkzh[2]);
     CHECK(resultShown(query));
@@ -1356,7 +1377,7 @@ int damaged(const wchar_t *exe)
     const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
     if (CHECK(seen.found)) {
         CHECK_EQ(seen.caption, L"工程1");
-        CHECK_EQ(seen.text, win32forms::wide(damagedProgramMessage));
+        CHECK_EQ(seen.text, wide(damagedProgramMessage));
     }
     CHECK_EQ(program.exitCode(), DWORD {1});
     ProcessForm query {program.started.dwProcessId};
