@@ -12,9 +12,9 @@ public:
         , out(rows)
     { }
 
-    void readAll()
+    void readAll(std::size_t maxRows)
     {
-        while (at < text.size()) {
+        while (at < text.size() && out.rows.size() < maxRows) {
             readRow();
         }
     }
@@ -101,7 +101,7 @@ private:
 
 } // namespace
 
-DelimitedRows splitRows(std::u32string_view text, char32_t separator)
+DelimitedRows splitRows(std::u32string_view text, char32_t separator, std::size_t maxRows)
 {
     DelimitedRows rows;
     // One problem, not one for every line that the whole file has become.
@@ -111,6 +111,6 @@ DelimitedRows splitRows(std::u32string_view text, char32_t separator)
             "各行只以回车符（CR）结尾，这是旧式苹果电脑的换行方式，整个文件读起来只有一行"});
         return rows;
     }
-    RowReader(text, separator, rows).readAll();
+    RowReader(text, separator, rows).readAll(maxRows);
     return rows;
 }

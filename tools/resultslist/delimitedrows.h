@@ -2,6 +2,8 @@
 
 #include "listproblem.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,4 +27,6 @@ struct DelimitedRows
     std::vector<ListProblem> problems; // quotes left open, text after a closing quote, a lone CR
 };
 
-DelimitedRows splitRows(std::u32string_view text, char32_t separator);
+// At most maxRows rows, for a look at the top of the list.
+DelimitedRows splitRows(std::u32string_view text, char32_t separator,
+    std::size_t maxRows = std::numeric_limits<std::size_t>::max());

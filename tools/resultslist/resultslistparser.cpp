@@ -167,13 +167,11 @@ void Parser::parse(std::string_view contents)
 Parser::FoundHeader Parser::findHeader(std::u32string_view text)
 {
     for (const char32_t separator : {U'\t', U';', U','}) {
-        FoundHeader header {splitRows(text, separator), 0, false};
-        for (std::size_t i = 0; i < header.rows.rows.size() && i < headerRows; ++i) {
-            if (ColumnHeader(trimmedFields(header.rows.rows[i])).columnsNamed() == 4) {
-                header.index = i;
-                header.found = true;
+        const DelimitedRows top = splitRows(text, separator, headerRows);
+        for (std::size_t i = 0; i < top.rows.size(); ++i) {
+            if (ColumnHeader(trimmedFields(top.rows[i])).columnsNamed() == 4) {
                 result.layout.separator = separator;
-                return header;
+                return {splitRows(text, separator), i, true};
             }
         }
     }
