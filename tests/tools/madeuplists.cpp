@@ -299,6 +299,15 @@ std::vector<DamagedNumber> damagedNumbers()
     };
 }
 
+std::string csvField(const std::string &value)
+{
+    std::string quoted = "\"";
+    for (const char c : value) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + '"';
+}
+
 std::string csv(const std::string &tsv, const std::string &lineEnd, bool quoted)
 {
     std::string out = quoted ? "\"" : "";

@@ -68,6 +68,9 @@ struct DamagedNumber
 
 std::vector<DamagedNumber> damagedNumbers();
 
+// A value as a quoted CSV field, its double quotes doubled.
+std::string csvField(const std::string &value);
+
 // The tab-separated lines as CSV with the given line end, every field in quotes when quoted is
 // set, as Excel's "CSV UTF-8" writes it.
 std::string csv(const std::string &tsv, const std::string &lineEnd, bool quoted);

@@ -19,15 +19,6 @@ using platformtext::Encoding;
 
 namespace {
 
-std::string csvField(const std::string &value)
-{
-    std::string quoted = "\"";
-    for (const char c : value) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + '"';
-}
-
 // The records of the valid list in CSV under a header of Chinese names, with an extra column
 // before them whose value for record n is extra(n), quoted, and title rows above.
 std::string csvList(

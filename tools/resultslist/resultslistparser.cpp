@@ -148,8 +148,7 @@ void Parser::parse(std::string_view contents)
 
     const int found = static_cast<int>(end - header.index) - 1;
     if (found != ResultTable::lastRecord) {
-        // Name the first record too many, or the line below the last record when some are
-        // missing.
+        // Name the first record too many, or the last record when some are missing.
         const std::size_t at
             = header.index + static_cast<std::size_t>(std::min(found, ResultTable::lastRecord + 1));
         result.problems.push_back(
