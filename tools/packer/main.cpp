@@ -18,6 +18,8 @@
 #include "programimage.h"
 #include "progressline.h"
 #include "tools/common/console.h"
+#include "tools/resultslist/listfile.h"
+#include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
 #include "tools/resultslist/utf8.h"
 
@@ -47,9 +49,6 @@ constexpr const char *defaultOutputName = "成绩查询.exe";
 constexpr const char *programName = "merrowdale-results";
 constexpr const char *defaultOutputName = "成绩查询";
 #endif
-
-// Enough to see the pattern of a wholesale mistake without scrolling it away.
-constexpr std::size_t maxReportedProblems = 50;
 
 std::string quoted(const fs::path &path)
 {
@@ -87,20 +86,11 @@ std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &
     return plain;
 }
 
-void reportProblems(const fs::path &list, const std::vector<ListProblem> &problems)
+void printLines(void (*print)(std::string_view), const std::vector<std::string> &lines)
 {
-    const std::string name = console::utf8FromPath(list.filename());
-    for (std::size_t i = 0; i < problems.size() && i < maxReportedProblems; ++i) {
-        const ListProblem &problem = problems[i];
-        const std::string field = problem.field.empty() ? std::string() : problem.field + "：";
-        console::err(
-            name + " 第 " + std::to_string(problem.line) + " 行：" + field + problem.rule + "\n");
+    for (const std::string &line : lines) {
+        print(line + "\n");
     }
-    if (problems.size() > maxReportedProblems) {
-        console::err(
-            "另有 " + std::to_string(problems.size() - maxReportedProblems) + " 个问题未列出\n");
-    }
-    console::err("成绩表有问题，未制作程序。请在 Excel 中改正后重新保存，再试一次。\n");
 }
 
 bool samePath(const fs::path &a, const fs::path &b)
@@ -119,19 +109,18 @@ std::string sizeText(std::uintmax_t bytes)
 int pack(const PackerArguments &arguments)
 {
     const fs::path listPath = console::pathFromUtf8(arguments.list);
-    const std::optional<std::vector<std::uint8_t>> listBytes = readBytes(listPath);
-    if (!listBytes) {
-        console::err("无法读取成绩表" + quoted(listPath) + "：文件不存在、不是文件或无权读取\n");
+    const listfile::ReadList list = listfile::read(listPath);
+    if (!list.contents) {
+        console::err("无法读取成绩表" + quoted(listPath) + "：" + list.error + "\n");
         return otherFailure;
     }
-    const ParsedResultsList parsed = parseResultsList(
-        std::string_view(reinterpret_cast<const char *>(listBytes->data()), listBytes->size()));
+    const ParsedResultsList parsed = parseResultsList(*list.contents);
     if (!parsed.problems.empty()) {
-        reportProblems(listPath, parsed.problems);
+        printLines(console::err, listreport::problemLines(arguments.list, parsed));
+        console::err("成绩表有问题，未制作程序。请在 Excel 中改正后重新保存，再试一次。\n");
         return listProblems;
     }
-    console::out("成绩表" + quoted(listPath) + "：共 " + std::to_string(parsed.records.size())
-        + " 条成绩，" + parsed.layout.encoding + " 编码，没有发现问题。\n");
+    printLines(console::out, listreport::summaryLines(arguments.list, parsed));
     if (arguments.checkOnly) {
         return done;
     }
@@ -167,7 +156,7 @@ int pack(const PackerArguments &arguments)
                     progressLine(sealed, records.size(), std::chrono::steady_clock::now() - start));
             });
     const std::vector<std::uint8_t> packed
-        = programimage::packed(*program, *area, packedpayload::write(list));
+        = programimage::packed(*program, *area, packedpayload::write(sealed));
 
     PendingOutput output(outputPath);
     std::string error;
