@@ -149,14 +149,14 @@ int pack(const PackerArguments &arguments)
 
     const std::vector<sealing::PlainRecord> records = plainRecords(parsed.records);
     const auto start = std::chrono::steady_clock::now();
-    const sealing::SealedList list
+    const sealing::SealedList sealedList
         = sealing::sealList(records, arguments.iterations.value_or(sealing::defaultIterations),
-            sealing::randomSalt(), [&](std::size_t sealed) {
+            sealing::randomSalt(), [&](std::size_t done) {
                 console::progress(
-                    progressLine(sealed, records.size(), std::chrono::steady_clock::now() - start));
+                    progressLine(done, records.size(), std::chrono::steady_clock::now() - start));
             });
     const std::vector<std::uint8_t> packed
-        = programimage::packed(*program, *area, packedpayload::write(sealed));
+        = programimage::packed(*program, *area, packedpayload::write(sealedList));
 
     PendingOutput output(outputPath);
     std::string error;
