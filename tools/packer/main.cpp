@@ -93,11 +93,18 @@ void printLines(void (*print)(std::string_view), const std::vector<std::string> 
     }
 }
 
+// One file, or one path where no file is yet.
 bool samePath(const fs::path &a, const fs::path &b)
 {
     std::error_code code;
-    return fs::equivalent(a, b, code)
-        || fs::weakly_canonical(a, code) == fs::weakly_canonical(b, code);
+    if (fs::equivalent(a, b, code)) {
+        return true;
+    }
+    std::error_code codeA;
+    std::error_code codeB;
+    const fs::path canonicalA = fs::weakly_canonical(a, codeA);
+    const fs::path canonicalB = fs::weakly_canonical(b, codeB);
+    return !codeA && !codeB && canonicalA == canonicalB;
 }
 
 std::string sizeText(std::uintmax_t bytes)
