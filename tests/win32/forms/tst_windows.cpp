@@ -14,10 +14,10 @@
 //   tst_windows process <exe>  the program itself ends with no window and no process left
 //   tst_windows startfailure <exe> <dll>
 //                              the program whose window the system refuses says so and ends
-#include "data/builtinrecords.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
+#include "tests/data/bothtables.h"
 #include "tests/forms/unlabelleddesign.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
@@ -35,18 +35,6 @@
 using namespace testprogram;
 
 namespace {
-
-// The records as plain text, whichever table the program was built with.
-const ResultTable &plainRecords()
-{
-    static const ResultTable table = [] {
-        ResultTable filled;
-        assignRecords501To1117(filled);
-        assignRecords1To500(filled);
-        return filled;
-    }();
-    return table;
-}
 
 std::string shownRect(const RECT &rect)
 {
@@ -339,7 +327,7 @@ void checkGeometryOnOtherDpi(Program &program, int dpi)
 
 void checkResultState(Program &program)
 {
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     SetWindowTextW(program.control("Text1(0)"), wide(table.sfzh[1117]).c_str());
     SetWindowTextW(program.control("Text1(1)"), wide(table.zkzh[1117]).c_str());
     SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
@@ -460,7 +448,7 @@ int keys()
     CHECK(GetFocus() == program.control("Command4"));
     press(VK_TAB);
 
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     const std::wstring id = wide(table.sfzh[97]);
     const std::wstring ticket = wide(table.zkzh[97]);
     type(L"12345");
@@ -1038,7 +1026,7 @@ int soak()
     int misses = 0;
     Program program({[&misses](HWND, std::u16string_view) { ++misses; }});
     CHECK(program.waitForPanel());
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     HWND id = program.control("Text1(0)");
     HWND ticket = program.control("Text1(1)");
     const auto cycle = [&](int i) {
