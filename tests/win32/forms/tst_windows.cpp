@@ -17,11 +17,11 @@
 //   tst_windows packed <exe>   a program packed with records 1 and 2's ticket numbers swapped
 //                              (tests/tools/packedprogram.py): hit, 继续查询, miss, 退    出
 //   tst_windows damaged <exe>  a damaged packed program says so in one box and ends with 1
-#include "data/builtinrecords.h"
 #include "data/packed/addedlist.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
+#include "tests/data/bothtables.h"
 #include "tests/forms/unlabelleddesign.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
@@ -39,18 +39,6 @@
 using namespace testprogram;
 
 namespace {
-
-// The records as plain text, whichever table the program was built with.
-const ResultTable &plainRecords()
-{
-    static const ResultTable table = [] {
-        ResultTable filled;
-        assignRecords501To1117(filled);
-        assignRecords1To500(filled);
-        return filled;
-    }();
-    return table;
-}
 
 std::string shownRect(const RECT &rect)
 {
@@ -343,7 +331,7 @@ void checkGeometryOnOtherDpi(Program &program, int dpi)
 
 void checkResultState(Program &program)
 {
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     SetWindowTextW(program.control("Text1(0)"), wide(table.sfzh[1117]).c_str());
     SetWindowTextW(program.control("Text1(1)"), wide(table.zkzh[1117]).c_str());
     SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
@@ -464,7 +452,7 @@ int keys()
     CHECK(GetFocus() == program.control("Command4"));
     press(VK_TAB);
 
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     const std::wstring id = wide(table.sfzh[97]);
     const std::wstring ticket = wide(table.zkzh[97]);
     type(L"12345");
@@ -1042,7 +1030,7 @@ int soak()
     int misses = 0;
     Program program({[&misses](HWND, std::u16string_view) { ++misses; }});
     CHECK(program.waitForPanel());
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     HWND id = program.control("Text1(0)");
     HWND ticket = program.control("Text1(1)");
     const auto cycle = [&](int i) {
@@ -1342,7 +1330,7 @@ bool resultShown(HWND query)
 // which only the compiled-in list pairs with it, it finds nothing.
 int packed(const wchar_t *exe)
 {
-    const ResultTable &plain = plainRecords();
+    const ResultTable &plain = plainTable();
     StartedProgram program(exe);
     const HWND query
         = CHECK(program.running) ? processQueryWindow(program.started.dwProcessId) : nullptr;
