@@ -4,31 +4,53 @@
 #include "app/projectsettings.h"
 #include "app/startup.h"
 #include "data/packed/addedlist.h"
+#include "data/platform/fatal.h"
 #include "forms/win32/messageloop.h"
 #include "forms/win32/widetext.h"
 #include "forms/win32/win32runtime.h"
 #include "ui/query/form1.h"
 
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <windows.h>
 
 namespace {
 
+std::wstring wideFrom(std::string_view text, UINT codePage)
+{
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(codePage, 0, text.data(),
+        static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+void showFailure(const std::wstring &text)
+{
+    MessageBoxW(nullptr, text.c_str(), win32forms::wide(projectsettings::identity.title).c_str(),
+        MB_OK | MB_ICONERROR);
+}
+
 // What failed, in the system's own words: the error's text comes in the ANSI code page.
 std::wstring failure(const std::system_error &error)
 {
-    const std::string what = error.what();
-    std::wstring text(what.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, what.data(),
-        static_cast<int>(what.size()), text.data(), static_cast<int>(text.size()))));
-    return L"程序无法运行：" + text;
+    return L"程序无法运行：" + wideFrom(error.what(), CP_ACP);
+}
+
+// The platform's cryptography or text conversion failed (data/platform/fatal.h). The program has
+// no console to write to: it says so in a box and ends, never showing a result it could not
+// compute.
+[[noreturn]] void endOnPlatformFailure(std::string_view message)
+{
+    showFailure(L"程序无法继续：" + wideFrom(message, CP_UTF8));
+    ExitProcess(1);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    fatal::setHandler(endOnPlatformFailure);
     const AddedList added;
     if (added.state() == AddedList::State::damaged) {
         MessageBoxW(nullptr, win32forms::wide(damagedProgramMessage).c_str(),
@@ -41,8 +63,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return win32forms::runMessageLoop();
     } catch (const std::system_error &error) {
         // Without its windows nothing could end the program: it says what failed and ends.
-        MessageBoxW(nullptr, failure(error).c_str(),
-            win32forms::wide(projectsettings::identity.title).c_str(), MB_OK | MB_ICONERROR);
+        showFailure(failure(error));
         return 1;
     }
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Fuzzes the table builder's parser, seeded with data/results.tsv as it is and as Excel exports it
-# (tests/tools/officeexports.py) and the broken lists of the builder's tests in UTF-8 and GB18030,
-# for a bounded time, then the sealed lookup for a quarter of that time more; fails on a crash, a
-# leak, a slow input or a broken property, leaving the input in build/fuzz/crashes/.
+# Fuzzes the results list reader (tools/resultslist), seeded with data/results.tsv as it is and as
+# Excel exports it (tests/tools/officeexports.py) and the broken and warned lists of the builder's
+# tests in UTF-8 and GB18030, for a bounded time, then the sealed lookup for a quarter of that time
+# more; fails on a crash, a leak, a slow input or a broken property, leaving the input in
+# build/fuzz/crashes/.
 #   scripts/fuzz.sh [seconds]     the parser's time, default 60
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -4,10 +4,9 @@
 // Run under Wine: tests/win32/wine-run.sh --root build/windows-sealed/wine
 //     build/windows-sealed/bench/win32/bench_sealed.exe [runs]
 // Wine computes SHA-256 in its own code, slower than Windows' bcrypt: Windows itself is faster.
-#include "data/builtinrecords.h"
 #include "data/platform/crypto.h"
 #include "data/recordlookup.h"
-#include "data/sealedrecords.h"
+#include "tests/data/bothtables.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -48,12 +47,9 @@ void report(const char *name, int runs, const std::function<void()> &work)
 int wmain(int argc, wchar_t *argv[])
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
-    ResultTable plain;
-    assignRecords501To1117(plain);
-    assignRecords1To500(plain);
-    SealedTable sealed;
-    assignRecords501To1117(sealed);
-    assignRecords1To500(sealed);
+    const BothTables tables;
+    const ResultTable &plain = tables.plain;
+    const SealedTable &sealed = tables.sealed;
     const std::u16string sfzh(plain.sfzh[1]);
     const std::u16string zkzh(plain.zkzh[1]);
     const std::u16string otherZkzh(plain.zkzh[2]);

@@ -7,6 +7,7 @@
 
 #include "data/builtinrecords.h"
 #include "data/resulttable.h"
+#include "tests/data/bothtables.h"
 #include "tools/resultslist/utf8.h"
 
 #include <algorithm>
@@ -113,22 +114,17 @@ std::u16string_view groupCode(std::u16string_view ticket)
 class DatasetRules : public testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        table = std::make_unique<ResultTable>();
-        assignRecords501To1117(*table);
-        assignRecords1To500(*table);
-    }
+    static void SetUpTestSuite() { table = &plainTable(); }
 
     static std::u16string_view sfzh(int i) { return table->sfzh[static_cast<std::size_t>(i)]; }
     static std::u16string_view zkzh(int i) { return table->zkzh[static_cast<std::size_t>(i)]; }
     static std::u16string_view xm(int i) { return table->xm[static_cast<std::size_t>(i)]; }
     static std::u16string_view cj(int i) { return table->cj[static_cast<std::size_t>(i)]; }
 
-    static std::unique_ptr<ResultTable> table;
+    static const ResultTable *table;
 };
 
-std::unique_ptr<ResultTable> DatasetRules::table;
+const ResultTable *DatasetRules::table = nullptr;
 
 TEST_F(DatasetRules, LoadingStages)
 {

@@ -1,34 +1,28 @@
-// libFuzzer target for the table builder's parser, which reads a results list typed or exported
-// by hand: UTF-8 or GB18030, tab- or comma-separated, quoted or not (the seeds hold each). Beyond
-// not crashing, every input must come out one of two ways:
+// libFuzzer target for the results list reader, which reads a list typed or exported by hand:
+// UTF-8 or GB18030, separated by tabs, commas or semicolons, quoted or not (the seeds hold each).
+// Beyond not crashing, every input must come out one of two ways:
 // - accepted: then it holds 1117 records of four valid, unique fields, and the records written
 //   back as the repository's plain list read back as the same records;
-// - rejected: with problems in line order, each naming a line the input has, a known field or
-//   none, and a one-line UTF-8 rule.
+// - rejected: with problems in line order, each naming a line the input has, one of the four
+//   columns or none, and a one-line UTF-8 detail.
+// Either way the report's lines are one line of UTF-8 each, and at most its cap.
 // Run: scripts/fuzz.sh [seconds]
 
 #include "data/platform/text.h"
+#include "fuzzsupport.h"
 #include "tools/common/idcardcheck.h"
+#include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
 #include "tools/resultslist/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace {
-
-void require(bool holds, const char *property)
-{
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", property);
-        std::abort();
-    }
-}
 
 // Lines as a text editor counts them: a final line feed ends the last line, and an empty file
 // has one empty line.
@@ -56,6 +50,12 @@ bool validScore(std::u32string_view score)
     const std::u32string_view fraction = score.substr(2);
     return fraction.size() >= 2 && fraction.size() <= 3 && fraction[0] == U'.'
         && digits(fraction.substr(1)) && fraction.back() != U'0';
+}
+
+bool oneLineOfText(const std::string &text)
+{
+    return !text.empty() && platformtext::decode(text, platformtext::Encoding::utf8).has_value()
+        && text.find_first_of("\r\n") == std::string::npos;
 }
 
 void checkAccepted(const ParsedResultsList &parsed)
@@ -97,13 +97,16 @@ void checkRejected(std::string_view contents, const ParsedResultsList &parsed)
         require(problem.line >= previous && problem.line <= lines,
             "problems in line order, on lines the input has");
         previous = problem.line;
-        require(problem.field.empty() || problem.field == "sfzh" || problem.field == "zkzh"
-                || problem.field == "xm" || problem.field == "cj",
-            "a known field or none");
-        require(!problem.rule.empty()
-                && platformtext::decode(problem.rule, platformtext::Encoding::utf8).has_value()
-                && problem.rule.find_first_of("\r\n") == std::string::npos,
-            "a rule that is one line of UTF-8");
+        require(problem.column >= -1 && problem.column < 4, "one of the four columns or none");
+        require(oneLineOfText(problem.detail), "a detail that is one line of UTF-8");
+    }
+}
+
+void checkReport(const std::vector<std::string> &lines)
+{
+    require(lines.size() <= listreport::maxLines, "a report within its cap");
+    for (const std::string &line : lines) {
+        require(oneLineOfText(line), "report lines that are one line of UTF-8 each");
     }
 }
 
@@ -115,8 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ParsedResultsList parsed = parseResultsList(contents);
     if (parsed.problems.empty()) {
         checkAccepted(parsed);
+        checkReport(listreport::summaryLines("list", parsed));
     } else {
         checkRejected(contents, parsed);
+        checkReport(listreport::problemLines("list", parsed));
     }
     return 0;
 }

@@ -9,7 +9,9 @@ writes, from the same records in the same order:
   utf8bom.csv  "CSV UTF-8": a byte order mark, every field quoted, doubled quotes, LF, no final
                line break;
   padded.tsv   tab-separated UTF-8 with a Chinese header and blanks (spaces, U+3000) around the
-               fields, a final line break and blank lines after it.
+               fields, a final line break and blank lines after it;
+  titled.csv   "CSV UTF-8" of Excel in a decimal-comma locale: semicolons, CRLF, a merged title
+               row and an empty row above the header.
 The table builder must compile each of them into exactly the table of results.tsv.
 """
 import pathlib
@@ -59,6 +61,14 @@ def padded_tsv(rows):
     return ("\n".join(lines) + "\n\n\n").encode("utf-8")
 
 
+def titled_csv(rows):
+    header = ["序号", "准考证号", "姓名", "身份证号", "成绩"]
+    lines = ["2020年公开招聘工作人员笔试成绩;;;;", ";;;;", ";".join(header)]
+    for n, (sfzh, zkzh, xm, cj) in enumerate(rows, 1):
+        lines.append(";".join([str(n), zkzh, xm, sfzh, cj]))
+    return b"\xef\xbb\xbf" + ("\r\n".join(lines) + "\r\n").encode("utf-8")
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -68,6 +78,7 @@ def main():
     (out / "gb18030.csv").write_bytes(gb18030_csv(rows))
     (out / "utf8bom.csv").write_bytes(utf8_bom_csv(rows))
     (out / "padded.tsv").write_bytes(padded_tsv(rows))
+    (out / "titled.csv").write_bytes(titled_csv(rows))
 
 
 if __name__ == "__main__":

@@ -1,4 +1,4 @@
-// How the table builder's parser reads a list that an examination office exported from Excel:
+// How the results list reader reads a list that an examination office exported from Excel:
 // the same records in every encoding, separator, line end and header it accepts, the lines its
 // problems name when quotes and line breaks are involved, and the platform's decoding that it
 // relies on.
@@ -6,12 +6,12 @@
 #include "data/platform/text.h"
 #include "madeuplists.h"
 #include "tools/common/hex.h"
+#include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace madeuplists;
@@ -19,36 +19,12 @@ using platformtext::Encoding;
 
 namespace {
 
-// UTF-8 to GB18030 through glibc, as Excel on a Chinese Windows would save the list.
-std::string toGb18030(const std::string &utf8)
-{
-    const iconv_t converter = iconv_open("GB18030", "UTF-8");
-    EXPECT_NE(converter, reinterpret_cast<iconv_t>(-1));
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char *in = const_cast<char *>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char *at = out.data();
-    std::size_t outLeft = out.size();
-    EXPECT_NE(iconv(converter, &in, &inLeft, &at, &outLeft), static_cast<std::size_t>(-1));
-    iconv_close(converter);
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-std::string csvField(const std::string &value)
-{
-    std::string quoted = "\"";
-    for (const char c : value) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + '"';
-}
-
 // The records of the valid list in CSV under a header of Chinese names, with an extra column
-// before them whose value for record n is extra(n), quoted.
-std::string csvList(const std::string &lineEnd, std::string (*extra)(int))
+// before them whose value for record n is extra(n), quoted, and title rows above.
+std::string csvList(
+    const std::string &lineEnd, std::string (*extra)(int), const std::string &above = {})
 {
-    std::string contents = "备注,成绩,准考证号,姓名,身份证号" + lineEnd;
+    std::string contents = above + "备注,成绩,准考证号,姓名,身份证号" + lineEnd;
     for (int n = 1; n <= ResultTable::lastRecord; ++n) {
         const Record r = validRecord(n);
         contents
@@ -88,8 +64,24 @@ struct Form
     std::string name;
     std::string contents;
     std::string encoding;
-    std::string separator;
+    char32_t separator;
+    int headerLine = 1;
 };
+
+std::string gb18030(const std::string &utf8)
+{
+    const std::optional<std::string> converted = toGb18030(utf8);
+    EXPECT_TRUE(converted.has_value());
+    return converted.value_or(std::string());
+}
+
+std::string semicolons(std::string csvText)
+{
+    for (char &c : csvText) {
+        c = c == ',' ? ';' : c;
+    }
+    return csvText;
+}
 
 TEST(ResultsListReading, EveryExportFormGivesTheSameRecords)
 {
@@ -98,26 +90,33 @@ TEST(ResultsListReading, EveryExportFormGivesTheSameRecords)
     for (const std::string &line : validLines()) {
         crlf += line + "\r\n";
     }
+    const auto shortNote = [](int n) { return std::to_string(n); };
     const std::vector<Form> forms = {
-        {"plain", plain, "UTF-8", "tab"},
-        {"BOM", "\xEF\xBB\xBF" + plain, "UTF-8 with BOM", "tab"},
-        {"CRLF", crlf, "UTF-8", "tab"},
-        {"no final line break", plain.substr(0, plain.size() - 1), "UTF-8", "tab"},
-        {"blank lines at the end", plain + "\n\r\n\t\t\t\n \u3000\n", "UTF-8", "tab"},
-        {"CSV", csvList("\n", plainNote), "UTF-8", "comma"},
-        {"GB18030 CSV with CRLF", toGb18030(csvList("\r\n", plainNote) + ",,,,\r\n"), "GB18030",
-            "comma"},
-        {"GB18030 TSV", toGb18030(plain), "GB18030", "tab"},
+        {"plain", plain, "UTF-8", U'\t'},
+        {"BOM", "\xEF\xBB\xBF" + plain, "UTF-8（带 BOM）", U'\t'},
+        {"CRLF", crlf, "UTF-8", U'\t'},
+        {"no final line break", plain.substr(0, plain.size() - 1), "UTF-8", U'\t'},
+        {"blank lines at the end", plain + "\n\r\n\t\t\t\n \u3000\n", "UTF-8", U'\t'},
+        {"CSV", csvList("\n", plainNote), "UTF-8", U','},
+        {"GB18030 CSV with CRLF", gb18030(csvList("\r\n", plainNote) + ",,,,\r\n"), "GB18030",
+            U','},
+        {"GB18030 TSV", gb18030(plain), "GB18030", U'\t'},
+        {"semicolons", semicolons(csvList("\r\n", shortNote)), "UTF-8", U';'},
+        {"title rows", gb18030(csvList("\r\n", plainNote, "2020年笔试成绩,,,,\r\n,,,,\r\n")),
+            "GB18030", U',', 3},
+        {"title in the first column", "\"笔试成绩\n（公示）\"\n" + plain, "UTF-8", U'\t', 3},
     };
     const std::vector<ResultRecord> expected = expectedRecords();
     for (const Form &form : forms) {
         SCOPED_TRACE(form.name);
         const ParsedResultsList parsed = parseResultsList(form.contents);
         EXPECT_TRUE(parsed.problems.empty())
-            << parsed.problems.front().line << ": " << parsed.problems.front().rule;
+            << parsed.problems.front().line << ": " << parsed.problems.front().detail;
         EXPECT_TRUE(sameRecords(parsed.records, expected));
         EXPECT_EQ(parsed.layout.encoding, form.encoding);
         EXPECT_EQ(parsed.layout.separator, form.separator);
+        EXPECT_EQ(parsed.layout.headerLine, form.headerLine);
+        EXPECT_TRUE(parsed.warnings.empty());
     }
 }
 
@@ -126,7 +125,7 @@ TEST(ResultsListReading, ColumnsAreFoundByNameAndBlanksTrimmed)
     const ParsedResultsList parsed = parseResultsList(csvList("\n", plainNote));
     ASSERT_TRUE(parsed.problems.empty());
     EXPECT_EQ(parsed.layout.columnNames,
-        (std::array<std::string, 4> {"\"身份证号\"", "\"准考证号\"", "\"姓名\"", "\"成绩\""}));
+        (std::array<std::u32string, 4> {U"身份证号", U"准考证号", U"姓名", U"成绩"}));
     EXPECT_EQ(parsed.layout.columnNumbers, (std::array<std::size_t, 4> {5, 3, 4, 2}));
     EXPECT_EQ(parsed.layout.fieldsTrimmed, 0);
 
@@ -137,7 +136,7 @@ TEST(ResultsListReading, ColumnsAreFoundByNameAndBlanksTrimmed)
     padded.cj = "\u3000\u3000" + padded.cj;
     lines[7] = recordLine(padded);
     const ParsedResultsList trimmed = parseResultsList(joined(lines));
-    ASSERT_TRUE(trimmed.problems.empty()) << trimmed.problems.front().rule;
+    ASSERT_TRUE(trimmed.problems.empty()) << trimmed.problems.front().detail;
     EXPECT_EQ(trimmed.layout.fieldsTrimmed, 3);
     EXPECT_TRUE(sameRecords(trimmed.records, expectedRecords()));
 }
@@ -146,7 +145,7 @@ TEST(ResultsListReading, GB18030IsNamedWithWhereUtf8Ends)
 {
     std::vector<std::string> lines = validLines();
     lines[0] = "身份证号\t准考证号\t姓名\t成绩";
-    const ParsedResultsList header = parseResultsList(toGb18030(joined(lines)));
+    const ParsedResultsList header = parseResultsList(gb18030(joined(lines)));
     ASSERT_TRUE(header.problems.empty());
     EXPECT_EQ(header.layout.encoding, "GB18030");
     EXPECT_EQ(header.layout.firstLineNotUtf8, 1);
@@ -164,7 +163,7 @@ TEST(ResultsListReading, GB18030IsNamedWithWhereUtf8Ends)
     Record line30 = validRecord(29);
     line30.xm = "张三";
     lines[29] = recordLine(line30);
-    const ParsedResultsList mixed = parseResultsList(toGb18030(joined(lines)));
+    const ParsedResultsList mixed = parseResultsList(gb18030(joined(lines)));
     ASSERT_TRUE(mixed.problems.empty());
     EXPECT_EQ(mixed.layout.encoding, "GB18030");
     EXPECT_EQ(mixed.layout.firstLineNotUtf8, 30);
@@ -181,7 +180,8 @@ TEST(ResultsListReading, ProblemsNameTheLineInTheFile)
     const ParsedResultsList parsed = parseResultsList(list);
     ASSERT_EQ(parsed.problems.size(), 1u);
     EXPECT_EQ(parsed.problems[0].line, 22);
-    EXPECT_EQ(parsed.problems[0].field, "zkzh");
+    EXPECT_EQ(parsed.problems[0].row, 21);
+    EXPECT_EQ(parsed.problems[0].column, 1);
 
     // A field in quotes that never closes is named where it opens; the rest of the file is in
     // it, so the record count is short there too.
@@ -190,7 +190,7 @@ TEST(ResultsListReading, ProblemsNameTheLineInTheFile)
     const ParsedResultsList unclosed = parseResultsList(joined(lines));
     ASSERT_FALSE(unclosed.problems.empty());
     EXPECT_EQ(unclosed.problems[0].line, 41);
-    EXPECT_NE(unclosed.problems[0].rule.find("never closed"), std::string::npos);
+    EXPECT_EQ(unclosed.problems[0].code, ProblemCode::unclosedQuote);
 
     lines = validLines();
     Record record = validRecord(50);
@@ -199,9 +199,8 @@ TEST(ResultsListReading, ProblemsNameTheLineInTheFile)
     const ParsedResultsList after = parseResultsList(joined(lines));
     ASSERT_EQ(after.problems.size(), 2u);
     EXPECT_EQ(after.problems[0].line, 51);
-    EXPECT_NE(
-        after.problems[0].rule.find("text follows a closing double quote"), std::string::npos);
-    EXPECT_EQ(after.problems[1].field, "xm");
+    EXPECT_EQ(after.problems[0].code, ProblemCode::textAfterQuote);
+    EXPECT_EQ(after.problems[1].column, 2);
 
     // A comma that was not quoted makes one field too many, and the message says to quote it.
     std::string csv = csvList("\n", plainNote);
@@ -210,11 +209,7 @@ TEST(ResultsListReading, ProblemsNameTheLineInTheFile)
     const ParsedResultsList extra = parseResultsList(csv);
     ASSERT_EQ(extra.problems.size(), 1u);
     EXPECT_EQ(extra.problems[0].line, 61);
-    EXPECT_NE(
-        extra.problems[0].rule.find("must have 5 comma-separated fields like the header, found 6"),
-        std::string::npos);
-    EXPECT_NE(extra.problems[0].rule.find("a field that holds a comma must be in double quotes"),
-        std::string::npos);
+    EXPECT_EQ(extra.problems[0].code, ProblemCode::fieldCount);
 }
 
 TEST(ResultsListReading, BytesInNeitherEncodingAreShownEscaped)
@@ -227,20 +222,86 @@ TEST(ResultsListReading, BytesInNeitherEncodingAreShownEscaped)
     lines[11] = recordLine(record);
     std::string list;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        list += (i == 11 ? toGb18030(lines[i].substr(0, lines[i].size() - 1)) + "\x80"
-                         : toGb18030(lines[i]))
+        list += (i == 11 ? gb18030(lines[i].substr(0, lines[i].size() - 1)) + "\x80"
+                         : gb18030(lines[i]))
             + '\n';
     }
     const ParsedResultsList parsed = parseResultsList(list);
     ASSERT_EQ(parsed.problems.size(), 1u);
     EXPECT_EQ(parsed.problems[0].line, 12);
-    const std::string &rule = parsed.problems[0].rule;
-    EXPECT_NE(rule.find("read as GB18030, which it is up to here"), std::string::npos) << rule;
-    EXPECT_NE(rule.find("\\x80\""), std::string::npos) << rule;
-    EXPECT_NE(rule.find("save it again as \"CSV UTF-8 (Comma delimited)\""), std::string::npos);
-    for (const char c : rule) {
-        EXPECT_TRUE(static_cast<unsigned char>(c) < 0x80) << "raw bytes in " << rule;
+    EXPECT_EQ(parsed.problems[0].code, ProblemCode::notText);
+    const std::string &detail = parsed.problems[0].detail;
+    EXPECT_NE(detail.find("\\x80\""), std::string::npos) << detail;
+    EXPECT_TRUE(platformtext::decode(detail, Encoding::utf8).has_value())
+        << "raw bytes in " << detail;
+}
+
+TEST(ResultsListReading, BrokenListsAreRefusedByKind)
+{
+    for (const ListCase &list : brokenLists()) {
+        SCOPED_TRACE(list.name);
+        const ParsedResultsList parsed = parseResultsList(list.contents);
+        ASSERT_EQ(parsed.problems.size(), static_cast<std::size_t>(list.count));
+        EXPECT_EQ(parsed.problems[0].line, list.line);
+        for (const ListProblem &problem : parsed.problems) {
+            EXPECT_EQ(problem.code, list.code) << problem.line << ": " << problem.detail;
+            EXPECT_EQ(problem.column, list.column) << problem.line;
+        }
     }
+}
+
+TEST(ResultsListReading, WarnedListsAreAcceptedWithWarnings)
+{
+    const std::vector<ResultRecord> valid = expectedRecords();
+    for (const ListCase &list : warnedLists()) {
+        SCOPED_TRACE(list.name);
+        const ParsedResultsList parsed = parseResultsList(list.contents);
+        EXPECT_TRUE(parsed.problems.empty()) << parsed.problems.front().detail;
+        EXPECT_EQ(parsed.records.size(), valid.size());
+        ASSERT_EQ(parsed.warnings.size(), static_cast<std::size_t>(list.count));
+        EXPECT_EQ(parsed.warnings[0].line, list.line);
+        for (const ListProblem &warning : parsed.warnings) {
+            EXPECT_EQ(warning.code, list.code) << warning.line;
+            EXPECT_EQ(warning.column, list.column) << warning.line;
+        }
+        EXPECT_EQ(listreport::summaryLines("list", parsed).size(), parsed.warnings.size() + 1);
+    }
+}
+
+// A kind of problem all down a column is one line and its first three, and no report is longer
+// than the cap, however many kinds there are.
+TEST(ResultsListReading, ReportsGroupAKindThatRecurs)
+{
+    std::vector<std::string> lines = validLines();
+    for (int n = 1; n <= ResultTable::lastRecord; ++n) {
+        Record record = validRecord(n);
+        record.sfzh = record.sfzh.substr(0, 1) + '.' + record.sfzh.substr(1, 5) + "E+17";
+        record.xm = n % 2 == 0 ? "张A" : record.xm;
+        lines[static_cast<std::size_t>(n)] = recordLine(record);
+    }
+    const ParsedResultsList parsed = parseResultsList(joined(lines));
+    ASSERT_EQ(parsed.problems.size(), 1117u + 558u);
+    const std::vector<std::string> report = listreport::problemLines("list", parsed);
+    EXPECT_EQ(report.size(), 8u);
+
+    // Seventeen kinds, four times each: each is grouped, and the groups run past the cap.
+    const std::vector<std::pair<std::string Record::*, std::string>> kinds
+        = {{&Record::sfzh, "1.1E+17"}, {&Record::sfzh, "1"}, {&Record::sfzh, "1101051949123100X2"},
+            {&Record::sfzh, "11010519491231002x"}, {&Record::sfzh, "1 1"},
+            {&Record::sfzh, "1\u200B"}, {&Record::zkzh, "1"}, {&Record::zkzh, "1.01E+10"},
+            {&Record::zkzh, "1010001070"}, {&Record::zkzh, "1 1"}, {&Record::xm, "张A"},
+            {&Record::xm, "张"}, {&Record::xm, "张 三"}, {&Record::cj, "05"},
+            {&Record::cj, "60.125"}, {&Record::cj, "60.50"}, {&Record::cj, "60,5"}};
+    lines = validLines();
+    for (std::size_t i = 0; i < 4 * kinds.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        Record record = validRecord(n);
+        record.*kinds[i % kinds.size()].first = kinds[i % kinds.size()].second;
+        lines[i + 1] = recordLine(record);
+    }
+    const ParsedResultsList many = parseResultsList(joined(lines));
+    ASSERT_EQ(many.problems.size(), 4 * kinds.size());
+    EXPECT_EQ(listreport::problemLines("list", many).size(), listreport::maxLines);
 }
 
 TEST(PlatformText, Utf8IsDecodedStrictly)

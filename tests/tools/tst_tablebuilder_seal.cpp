@@ -3,37 +3,23 @@
 // holds no record's numbers or name, and a work factor that is not a whole number from 1 up is
 // refused.
 
+#include "madeuplists.h"
+
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 namespace fs = std::filesystem;
+using madeuplists::exitStatus;
+using madeuplists::readFile;
 
 namespace {
 
-std::string readFile(const fs::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 int runBuilder(const std::string &arguments)
 {
-    const std::string command = '"' + std::string(TABLEBUILDER_PATH) + "\" " + arguments;
-    const int status = std::system(command.c_str());
-#ifdef _WIN32
-    return status;
-#else
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
+    return exitStatus('"' + std::string(TABLEBUILDER_PATH) + "\" " + arguments);
 }
 
 class TableBuilderSeal : public testing::Test

@@ -4,6 +4,7 @@
 // must not.
 //   tst_sealed vectors | table
 #include "data/platform/crypto.h"
+#include "data/platform/fatal.h"
 #include "data/platform/text.h"
 #include "data/recordlookup.h"
 #include "tests/data/bothtables.h"
@@ -11,6 +12,7 @@
 #include "tests/win32/check.h"
 
 #include <cwchar>
+#include <stdexcept>
 
 namespace {
 
@@ -66,6 +68,17 @@ void checkVectors()
         CHECK(sameHex(hexOf(record->tag), known.tag, "tag"));
         CHECK(sameHex(hexOf(record->box), known.box, "sealed record"));
     }
+    // A failing CNG call ends in the entry's handler, never in a result.
+    fatal::setHandler(
+        [](std::string_view message) { throw std::runtime_error(std::string(message)); });
+    bool failed = false;
+    try {
+        crypto::pbkdf2Sha256(pairBytes, pairBytes, 0);
+    } catch (const std::runtime_error &) {
+        failed = true;
+    }
+    fatal::setHandler(nullptr);
+    CHECK(failed);
     CHECK(platformtext::utf8FromUtf16(u"卢文兵") == "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
     CHECK(!platformtext::utf8FromUtf16(std::u16string {u'1', char16_t {0xD800}}).has_value());
 }

@@ -18,6 +18,8 @@
 #include "programimage.h"
 #include "progressline.h"
 #include "tools/common/console.h"
+#include "tools/resultslist/listfile.h"
+#include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
 #include "tools/resultslist/utf8.h"
 
@@ -47,9 +49,6 @@ constexpr const char *defaultOutputName = "成绩查询.exe";
 constexpr const char *programName = "merrowdale-results";
 constexpr const char *defaultOutputName = "成绩查询";
 #endif
-
-// Enough to see the pattern of a wholesale mistake without scrolling it away.
-constexpr std::size_t maxReportedProblems = 50;
 
 std::string quoted(const fs::path &path)
 {
@@ -87,27 +86,25 @@ std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &
     return plain;
 }
 
-void reportProblems(const fs::path &list, const std::vector<ListProblem> &problems)
+void printLines(void (*print)(std::string_view), const std::vector<std::string> &lines)
 {
-    const std::string name = console::utf8FromPath(list.filename());
-    for (std::size_t i = 0; i < problems.size() && i < maxReportedProblems; ++i) {
-        const ListProblem &problem = problems[i];
-        const std::string field = problem.field.empty() ? std::string() : problem.field + "：";
-        console::err(
-            name + " 第 " + std::to_string(problem.line) + " 行：" + field + problem.rule + "\n");
+    for (const std::string &line : lines) {
+        print(line + "\n");
     }
-    if (problems.size() > maxReportedProblems) {
-        console::err(
-            "另有 " + std::to_string(problems.size() - maxReportedProblems) + " 个问题未列出\n");
-    }
-    console::err("成绩表有问题，未制作程序。请在 Excel 中改正后重新保存，再试一次。\n");
 }
 
+// One file, or one path where no file is yet.
 bool samePath(const fs::path &a, const fs::path &b)
 {
     std::error_code code;
-    return fs::equivalent(a, b, code)
-        || fs::weakly_canonical(a, code) == fs::weakly_canonical(b, code);
+    if (fs::equivalent(a, b, code)) {
+        return true;
+    }
+    std::error_code codeA;
+    std::error_code codeB;
+    const fs::path canonicalA = fs::weakly_canonical(a, codeA);
+    const fs::path canonicalB = fs::weakly_canonical(b, codeB);
+    return !codeA && !codeB && canonicalA == canonicalB;
 }
 
 std::string sizeText(std::uintmax_t bytes)
@@ -119,19 +116,18 @@ std::string sizeText(std::uintmax_t bytes)
 int pack(const PackerArguments &arguments)
 {
     const fs::path listPath = console::pathFromUtf8(arguments.list);
-    const std::optional<std::vector<std::uint8_t>> listBytes = readBytes(listPath);
-    if (!listBytes) {
-        console::err("无法读取成绩表" + quoted(listPath) + "：文件不存在、不是文件或无权读取\n");
+    const listfile::ReadList list = listfile::read(listPath);
+    if (!list.contents) {
+        console::err("无法读取成绩表" + quoted(listPath) + "：" + list.error + "\n");
         return otherFailure;
     }
-    const ParsedResultsList parsed = parseResultsList(
-        std::string_view(reinterpret_cast<const char *>(listBytes->data()), listBytes->size()));
+    const ParsedResultsList parsed = parseResultsList(*list.contents);
     if (!parsed.problems.empty()) {
-        reportProblems(listPath, parsed.problems);
+        printLines(console::err, listreport::problemLines(arguments.list, parsed));
+        console::err("成绩表有问题，未制作程序。请在 Excel 中改正后重新保存，再试一次。\n");
         return listProblems;
     }
-    console::out("成绩表" + quoted(listPath) + "：共 " + std::to_string(parsed.records.size())
-        + " 条成绩，" + parsed.layout.encoding + " 编码，没有发现问题。\n");
+    printLines(console::out, listreport::summaryLines(arguments.list, parsed));
     if (arguments.checkOnly) {
         return done;
     }
@@ -160,14 +156,14 @@ int pack(const PackerArguments &arguments)
 
     const std::vector<sealing::PlainRecord> records = plainRecords(parsed.records);
     const auto start = std::chrono::steady_clock::now();
-    const sealing::SealedList list
+    const sealing::SealedList sealedList
         = sealing::sealList(records, arguments.iterations.value_or(sealing::defaultIterations),
-            sealing::randomSalt(), [&](std::size_t sealed) {
+            sealing::randomSalt(), [&](std::size_t done) {
                 console::progress(
-                    progressLine(sealed, records.size(), std::chrono::steady_clock::now() - start));
+                    progressLine(done, records.size(), std::chrono::steady_clock::now() - start));
             });
     const std::vector<std::uint8_t> packed
-        = programimage::packed(*program, *area, packedpayload::write(list));
+        = programimage::packed(*program, *area, packedpayload::write(sealedList));
 
     PendingOutput output(outputPath);
     std::string error;

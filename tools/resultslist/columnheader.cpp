@@ -1,39 +1,32 @@
 #include "columnheader.h"
 
 #include "fieldrules.h"
+#include "listcolumns.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
 
-// Every name a column goes by, the pinyin initials first.
-constexpr std::array<std::array<std::u32string_view, 4>, 4> columnNames {{
-    {U"sfzh", U"身份证号", U"身份证号码", U"证件号码"},
-    {U"zkzh", U"准考证号", U"准考证号码"},
-    {U"xm", U"姓名"},
-    {U"cj", U"成绩", U"笔试成绩"},
-}};
-
 int columnNamed(std::u32string_view name)
 {
-    for (std::size_t c = 0; c < columnNames.size(); ++c) {
-        for (const std::u32string_view accepted : columnNames[c]) {
-            if (!accepted.empty() && accepted == name) {
-                return static_cast<int>(c);
-            }
+    for (std::size_t c = 0; c < listColumns.size(); ++c) {
+        const auto &names = listColumns[c].names;
+        if (!name.empty() && std::find(names.begin(), names.end(), name) != names.end()) {
+            return static_cast<int>(c);
         }
     }
     return -1;
 }
 
-// Every accepted name of column c, comma-separated.
+// Every accepted name of column c, separated as a Chinese list is.
 std::string acceptedNames(std::size_t c)
 {
     std::string text;
-    for (const std::u32string_view name : columnNames[c]) {
+    for (const std::u32string_view name : listColumns[c].names) {
         if (!name.empty()) {
-            text += (text.empty() ? "" : ", ") + Utf8::encode(name);
+            text += (text.empty() ? "" : "、") + Utf8::encode(name);
         }
     }
     return text;
@@ -43,7 +36,7 @@ std::string quotedList(const std::vector<std::u32string> &names)
 {
     std::string text;
     for (const std::u32string &name : names) {
-        text += (text.empty() ? "" : ", ") + fieldrules::quoted(name);
+        text += (text.empty() ? "" : "、") + fieldrules::quoted(name);
     }
     return text;
 }
@@ -52,8 +45,6 @@ std::string quotedList(const std::vector<std::u32string> &names)
 
 ColumnHeader::ColumnHeader(const std::vector<std::u32string> &headerNames)
 {
-    std::array<int, 4> found {};
-    std::string wrong;
     for (std::size_t i = 0; i < headerNames.size(); ++i) {
         const int c = columnNamed(headerNames[i]);
         if (c < 0) {
@@ -61,24 +52,27 @@ ColumnHeader::ColumnHeader(const std::vector<std::u32string> &headerNames)
         }
         const auto column = static_cast<std::size_t>(c);
         if (++found[column] == 2) {
-            wrong += std::string(wrong.empty() ? "" : "; ") + columns[column]
-                + " is named twice, by " + names[column] + " in column "
-                + std::to_string(positions[column] + 1) + " and by "
-                + fieldrules::quoted(headerNames[i]) + " in column " + std::to_string(i + 1);
+            faults.push_back({ProblemCode::columnTwice, 0, 0, -1,
+                "“" + Utf8::encode(listColumns[column].names[1]) + "”这一列出现了两次：第 "
+                    + std::to_string(positions[column] + 1) + " 列"
+                    + fieldrules::quoted(names[column]) + "和第 " + std::to_string(i + 1) + " 列"
+                    + fieldrules::quoted(headerNames[i]) + "；请删去或改名其中一列"});
         }
         if (found[column] == 1) {
             positions[column] = i;
-            names[column] = fieldrules::quoted(headerNames[i]);
+            names[column] = headerNames[i];
         }
     }
-    for (std::size_t c = 0; c < columns.size(); ++c) {
+    for (std::size_t c = 0; c < listColumns.size(); ++c) {
         if (found[c] == 0) {
-            wrong += std::string(wrong.empty() ? "" : "; ") + "no column for " + columns[c]
-                + " (named " + acceptedNames(c) + ')';
+            faults.push_back({ProblemCode::columnMissing, 0, 0, -1,
+                "表头中没有“" + Utf8::encode(listColumns[c].names[1]) + "”这一列（可用的列名："
+                    + acceptedNames(c) + "）；这一行为：" + quotedList(headerNames)});
         }
     }
-    if (!wrong.empty()) {
-        problemText = "the header must name each of sfzh, zkzh, xm and cj once: " + wrong
-            + "; found " + quotedList(headerNames);
-    }
+}
+
+int ColumnHeader::columnsNamed() const
+{
+    return static_cast<int>(std::count_if(found.begin(), found.end(), [](int n) { return n > 0; }));
 }

@@ -54,29 +54,27 @@ BadLine firstBadLine(std::string_view bytes, Encoding encoding)
 
 DecodedList decodeList(std::string_view bytes)
 {
-    const std::string saveAsUtf8
-        = "In Excel, open the sheet and save it again as \"CSV UTF-8 (Comma delimited)\"";
     DecodedList list;
     // Excel's "Unicode Text" is UTF-16 with a byte order mark; as GB18030 it would read as text
     // with a NUL after every ASCII character.
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        list.problem = ListProblem {1, {},
-            "the file is UTF-16 (Excel's \"Unicode Text\"), which is not read. " + saveAsUtf8};
+        list.problem = ListProblem {
+            ProblemCode::utf16, 1, 1, -1, "文件是 UTF-16 编码（Excel 的“Unicode 文本”），不能读取"};
         return list;
     }
     const bool withBom = bytes.starts_with(byteOrderMark);
     if (std::optional<std::u32string> text = platformtext::decode(
             withBom ? bytes.substr(byteOrderMark.size()) : bytes, Encoding::utf8)) {
         list.text = std::move(*text);
-        list.encoding = withBom ? "UTF-8 with BOM" : "UTF-8";
+        list.encoding = withBom ? "UTF-8（带 BOM）" : "UTF-8";
         return list;
     }
     if (!platformtext::supported(Encoding::gb18030)) {
         const BadLine bad = firstBadLine(bytes, Encoding::utf8);
-        list.problem = ListProblem {bad.number, {},
-            "the file is not UTF-8, and this system cannot read GB18030 (it has no code page "
-            "54936); this line holds bytes that are not UTF-8: "
-                + escapedBytes(bad.bytes) + ". " + saveAsUtf8};
+        list.problem = ListProblem {ProblemCode::noGb18030, bad.number, bad.number, -1,
+            "文件不是 UTF-8 编码，而这个系统不能读取 GB18030（没有代码页 54936）；这一行有不是 "
+            "UTF-8 的字节："
+                + escapedBytes(bad.bytes)};
         return list;
     }
     if (std::optional<std::u32string> text = platformtext::decode(bytes, Encoding::gb18030)) {
@@ -91,9 +89,9 @@ DecodedList decodeList(std::string_view bytes)
     const BadLine gb18030Bad = firstBadLine(bytes, Encoding::gb18030);
     const bool utf8Further = utf8Bad.number >= gb18030Bad.number;
     const BadLine &bad = utf8Further ? utf8Bad : gb18030Bad;
-    list.problem = ListProblem {bad.number, {},
-        std::string("the file is neither UTF-8 nor GB18030 text; read as ")
-            + (utf8Further ? "UTF-8" : "GB18030") + ", which it is up to here, this line holds "
-            + "bytes that are not: " + escapedBytes(bad.bytes) + ". " + saveAsUtf8};
+    list.problem = ListProblem {ProblemCode::notText, bad.number, bad.number, -1,
+        std::string("文件既不是 UTF-8 也不是 GB18030 文本；按 ")
+            + (utf8Further ? "UTF-8" : "GB18030")
+            + " 读到这里都没有问题，这一行却有不是文本的字节：" + escapedBytes(bad.bytes)};
     return list;
 }

@@ -14,7 +14,7 @@
 struct DecodedList
 {
     std::u32string text; // without the byte order mark
-    std::string encoding; // "UTF-8", "UTF-8 with BOM" or "GB18030"; empty when neither
+    std::string encoding; // "UTF-8", "UTF-8（带 BOM）" or "GB18030"; empty when neither
     int firstLineNotUtf8 = 0; // for GB18030: the line where reading it as UTF-8 failed
     std::optional<ListProblem> problem; // when the bytes are text in neither encoding
 };

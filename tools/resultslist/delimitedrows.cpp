@@ -6,14 +6,15 @@ namespace {
 class RowReader
 {
 public:
-    RowReader(std::u32string_view listText, DelimitedRows &rows)
+    RowReader(std::u32string_view listText, char32_t fieldSeparator, DelimitedRows &rows)
         : text(listText)
+        , separator(fieldSeparator)
         , out(rows)
     { }
 
-    void readAll()
+    void readAll(std::size_t maxRows)
     {
-        while (at < text.size()) {
+        while (at < text.size() && out.rows.size() < maxRows) {
             readRow();
         }
     }
@@ -53,9 +54,8 @@ private:
             line += c == U'\n' ? 1 : 0;
             field += c;
         }
-        out.problems.push_back({opened, {},
-            "a field opened with a double quote on this line is never closed; a quote inside a "
-            "quoted field must be doubled (\"\")"});
+        out.problems.push_back({ProblemCode::unclosedQuote, opened, rowNumber(), -1,
+            "这一行有一个以英文双引号开始的字段，到文件末尾也没有结束"});
     }
 
     // Up to the separator or the line end; returns whether the row ends. After a quoted field
@@ -65,7 +65,7 @@ private:
         bool reported = false;
         for (; at < text.size(); ++at) {
             const char32_t c = text[at];
-            if (c == out.separator) {
+            if (c == separator) {
                 ++at;
                 return false;
             }
@@ -75,15 +75,13 @@ private:
                 return true;
             }
             if (c == U'\r') {
-                out.problems.push_back({line, {},
-                    "contains a carriage return without a line feed; lines must end with CRLF "
-                    "or LF"});
+                out.problems.push_back({ProblemCode::loneCarriageReturn, line, rowNumber(), -1,
+                    "有一个单独的回车符（CR），后面没有换行符（LF）"});
                 continue;
             }
             if (afterQuote && !reported) {
-                out.problems.push_back({line, {},
-                    "text follows a closing double quote; a quote inside a quoted field must be "
-                    "doubled (\"\")"});
+                out.problems.push_back({ProblemCode::textAfterQuote, line, rowNumber(), -1,
+                    "一个用英文双引号括起的字段，在结束的引号后面还有文字"});
                 reported = true;
             }
             field += c;
@@ -91,7 +89,11 @@ private:
         return true;
     }
 
+    // The sheet's row of the row being read.
+    int rowNumber() const { return static_cast<int>(out.rows.size()) + 1; }
+
     std::u32string_view text;
+    char32_t separator;
     DelimitedRows &out;
     std::size_t at = 0;
     int line = 1;
@@ -99,11 +101,16 @@ private:
 
 } // namespace
 
-DelimitedRows splitRows(std::u32string_view text)
+DelimitedRows splitRows(std::u32string_view text, char32_t separator, std::size_t maxRows)
 {
     DelimitedRows rows;
-    const std::u32string_view firstLine = text.substr(0, text.find(U'\n'));
-    rows.separator = firstLine.find(U'\t') != std::u32string_view::npos ? U'\t' : U',';
-    RowReader(text, rows).readAll();
+    // One problem, not one for every line that the whole file has become.
+    if (text.find(U'\n') == std::u32string_view::npos
+        && text.find(U'\r') != std::u32string_view::npos) {
+        rows.problems.push_back({ProblemCode::crLineEnds, 1, 1, -1,
+            "各行只以回车符（CR）结尾，这是旧式苹果电脑的换行方式，整个文件读起来只有一行"});
+        return rows;
+    }
+    RowReader(text, separator, rows).readAll(maxRows);
     return rows;
 }

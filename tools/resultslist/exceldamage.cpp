@@ -9,9 +9,6 @@ namespace exceldamage {
 
 namespace {
 
-const std::string retypeAsText = "In Excel, set the column's format to Text and enter the numbers "
-                                 "again, then save the sheet again";
-
 bool isDigit(char32_t c)
 {
     return c >= U'0' && c <= U'9';
@@ -42,53 +39,53 @@ bool scientific(std::u32string_view value)
     return mantissaIsNumber && allDigits(exponent);
 }
 
+ListProblem damage(ProblemCode code, std::string detail)
+{
+    return ListProblem {code, 0, 0, -1, std::move(detail)};
+}
+
 } // namespace
 
-std::string sfzhDamage(std::u32string_view value)
+bool endsLikeCutToFifteenDigits(std::u32string_view value)
 {
-    if (scientific(value)) {
-        return "an ID-card number in scientific notation, found " + fieldrules::quoted(value)
-            + ": Excel took the column for numbers. " + retypeAsText;
-    }
-    if (value.size() == 18 && allDigits(value) && value.ends_with(U"000")
-        && static_cast<char32_t>(idCardCheckCharacter(value.substr(0, 17))) != value[17]) {
-        return "an ID-card number whose last digits were turned to zeros, found "
-            + fieldrules::quoted(value)
-            + ": Excel took the column for numbers and keeps only 15 digits of a number. "
-            + retypeAsText;
-    }
-    return {};
+    return value.size() == 18 && allDigits(value) && value.ends_with(U"000");
 }
 
-std::string zkzhDamage(std::u32string_view value)
+std::optional<ListProblem> sfzhDamage(std::u32string_view value)
 {
     if (scientific(value)) {
-        return "a ticket number in scientific notation, found " + fieldrules::quoted(value)
-            + ": Excel took the column for numbers. " + retypeAsText;
+        return damage(ProblemCode::sfzhScientific, "成了科学计数法：" + fieldrules::quoted(value));
+    }
+    if (endsLikeCutToFifteenDigits(value)
+        && static_cast<char32_t>(idCardCheckCharacter(value.substr(0, 17))) != value[17]) {
+        return damage(ProblemCode::sfzhZeroedTail,
+            "最后三位成了 000，校验码也不对：" + fieldrules::quoted(value));
+    }
+    return std::nullopt;
+}
+
+std::optional<ListProblem> zkzhDamage(std::u32string_view value)
+{
+    if (scientific(value)) {
+        return damage(ProblemCode::zkzhScientific, "成了科学计数法：" + fieldrules::quoted(value));
     }
     if (value.size() == 10 && allDigits(value)) {
-        return "a ticket number of 10 digits where 11 are expected, found "
-            + fieldrules::quoted(value)
-            + ": Excel took the column for numbers and dropped the leading zero. In Excel, set "
-              "the column's format to Custom \"00000000000\" (eleven zeros), which writes the "
-              "leading zero again, or to Text and enter the numbers again; then save the sheet "
-              "again";
+        return damage(ProblemCode::zkzhLeadingZero,
+            "只有 10 位数字，开头的 0 被去掉了：" + fieldrules::quoted(value));
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string cjDamage(std::u32string_view value)
+std::optional<ListProblem> cjDamage(std::u32string_view value)
 {
     const std::size_t point = value.find_first_of(U".,");
     if (point == std::u32string_view::npos || !allDigits(value.substr(0, point))
         || !allDigits(value.substr(point + 1))) {
-        return {};
+        return std::nullopt;
     }
     if (value[point] == U',') {
-        return "a score with a comma as decimal separator, found " + fieldrules::quoted(value)
-            + ": Excel wrote the number as Windows' regional settings show it. In Excel, under "
-              "File > Options > Advanced, clear \"Use system separators\" and set the decimal "
-              "separator to \".\", then save the sheet again";
+        return damage(
+            ProblemCode::cjDecimalComma, "用逗号作了小数点：" + fieldrules::quoted(value));
     }
     // Only zeros a shortest form would not have, on a score the rules otherwise accept.
     std::u32string shortest(value);
@@ -96,12 +93,10 @@ std::string cjDamage(std::u32string_view value)
     if (shortest.back() == U'.') {
         shortest.pop_back();
     }
-    if (shortest.size() == value.size() || !fieldrules::cjProblem(shortest).empty()) {
-        return {};
+    if (shortest.size() == value.size() || fieldrules::cjProblem(shortest)) {
+        return std::nullopt;
     }
-    return "a score with trailing zeros, found " + fieldrules::quoted(value)
-        + ": the column's format has a fixed number of decimal places. In Excel, set the "
-          "column's format to General, then save the sheet again";
+    return damage(ProblemCode::cjTrailingZeros, "末尾有多余的 0：" + fieldrules::quoted(value));
 }
 
 } // namespace exceldamage

@@ -5,8 +5,11 @@
 #include "delimitedrows.h"
 #include "exceldamage.h"
 #include "fieldrules.h"
+#include "listcolumns.h"
+#include "tools/common/idcardcheck.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -15,6 +18,21 @@ namespace {
 // space U+3000 of a Chinese input method are removed. Blanks inside a value stay a problem.
 constexpr std::u32string_view trimmedBlanks = U" \u3000";
 
+// The header is looked for among this many rows: an office's sheet has a title and perhaps a
+// line of notes above it.
+constexpr std::size_t headerRows = 5;
+
+// An ID-card number ends in 000 by chance about once in 1,100: a sequence number ending in 00
+// (1 in 100) and a check character of 0 (1 in 11). Among 1117 records that is about one
+// (the repository's list has two); 8 or more happen by chance about once in 90,000 lists. More
+// than this many mean Excel cut the column to 15 digits, and the check characters that still
+// fit are luck.
+constexpr int idsEndingInZerosByChance = 7;
+
+// At most this many rows at the end that are no candidate are named one by one: a total and a
+// note or two.
+constexpr int trailingNotes = 3;
+
 std::u32string_view withoutBlanks(std::u32string_view field)
 {
     const std::size_t first = field.find_first_not_of(trimmedBlanks);
@@ -22,6 +40,39 @@ std::u32string_view withoutBlanks(std::u32string_view field)
         return {};
     }
     return field.substr(first, field.find_last_not_of(trimmedBlanks) - first + 1);
+}
+
+bool blankRow(const DelimitedRow &row)
+{
+    return std::all_of(row.fields.begin(), row.fields.end(),
+        [](const std::u32string &field) { return withoutBlanks(field).empty(); });
+}
+
+std::vector<std::u32string> trimmedFields(const DelimitedRow &row)
+{
+    std::vector<std::u32string> names;
+    for (const std::u32string &field : row.fields) {
+        names.emplace_back(withoutBlanks(field));
+    }
+    return names;
+}
+
+// Whether a value could be a long number at all: seven digits in a row. "实考1009人" cannot.
+bool holdsLongNumber(std::u32string_view value)
+{
+    int run = 0;
+    for (const char32_t c : value) {
+        run = c >= U'0' && c <= U'9' ? run + 1 : 0;
+        if (run >= 7) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string separatorName(char32_t separator)
+{
+    return separator == U'\t' ? "制表符" : separator == U';' ? "分号" : "逗号";
 }
 
 // The checks of one list, accumulating problems and the numbers seen so far.
@@ -33,18 +84,32 @@ public:
     ParsedResultsList result;
 
 private:
+    struct FoundHeader
+    {
+        DelimitedRows rows;
+        std::size_t index = 0;
+        bool found = false;
+    };
+    FoundHeader findHeader(std::u32string_view text);
+    bool readHeader(const DelimitedRow &row, std::size_t index);
+    std::size_t dropNotes(
+        const std::vector<DelimitedRow> &rows, std::size_t header, std::size_t end);
+    void parseRecord(const DelimitedRow &row, int rowNumber);
+    void checkValue(std::size_t column, const std::u32string &value, int line, int row);
+    void checkZeroedIds();
+    void checkScores();
     std::u32string trimmed(std::u32string_view field);
-    bool readHeader(const DelimitedRow &row);
-    void parseRecord(const DelimitedRow &row);
-    void checkValue(std::string_view field, const std::u32string &value, int lineNumber);
-    void checkUnique(std::unordered_map<std::u32string, int> &seen, std::string_view field,
-        const std::u32string &value, int lineNumber, const char *what);
-    void addProblem(int line, std::string field, std::string rule);
 
     std::size_t headerFields = 0;
     std::array<std::size_t, 4> positions {};
-    std::unordered_map<std::u32string, int> sfzhLines;
-    std::unordered_map<std::u32string, int> zkzhLines;
+    std::array<std::unordered_map<std::u32string, int>, 4> seen;
+    struct Place
+    {
+        int line;
+        int row;
+        std::u32string value;
+    };
+    std::vector<Place> idsEndingInZeros;
 };
 
 void Parser::parse(std::string_view contents)
@@ -57,35 +122,123 @@ void Parser::parse(std::string_view contents)
     result.layout.encoding = decoded.encoding;
     result.layout.firstLineNotUtf8 = decoded.firstLineNotUtf8;
 
-    DelimitedRows rows = splitRows(decoded.text);
-    result.layout.separator = rows.separator == U'\t' ? "tab" : "comma";
-    result.problems = std::move(rows.problems);
+    FoundHeader header = findHeader(decoded.text);
+    std::vector<DelimitedRow> &rows = header.rows.rows;
+    result.problems = std::move(header.rows.problems);
+    if (std::any_of(result.problems.begin(), result.problems.end(),
+            [](const ListProblem &p) { return p.code == ProblemCode::crLineEnds; })) {
+        return;
+    }
     // Blank lines at the end, and rows of empty cells that Excel writes for formatted ones.
-    while (!rows.rows.empty()
-        && std::all_of(rows.rows.back().fields.begin(), rows.rows.back().fields.end(),
-            [](const std::u32string &field) { return withoutBlanks(field).empty(); })) {
-        rows.rows.pop_back();
+    std::size_t end = rows.size();
+    while (end > 0 && blankRow(rows[end - 1])) {
+        --end;
     }
-    if (rows.rows.empty()) {
-        addProblem(1, {}, "the list is empty; it must start with a header line");
+    if (end == 0) {
+        result.problems.push_back({ProblemCode::emptyList, 1, 1, -1, "文件是空的，第一行应为表头"});
         return;
     }
-    if (!readHeader(rows.rows.front())) {
+    if (!readHeader(rows[header.index], header.index) || !header.found) {
         return;
     }
-    for (std::size_t i = 1; i < rows.rows.size(); ++i) {
-        parseRecord(rows.rows[i]);
+    end = dropNotes(rows, header.index, end);
+    for (std::size_t i = header.index + 1; i < end; ++i) {
+        parseRecord(rows[i], static_cast<int>(i) + 1);
     }
 
-    const int found = static_cast<int>(rows.rows.size()) - 1;
+    const int found = static_cast<int>(end - header.index) - 1;
     if (found != ResultTable::lastRecord) {
-        // Name the first record too many, or the last record when records are missing.
-        const DelimitedRow &at
-            = rows.rows[static_cast<std::size_t>(std::min(found, ResultTable::lastRecord + 1))];
-        addProblem(at.line, {},
-            "the list must hold exactly " + std::to_string(ResultTable::lastRecord)
-                + " records after its header, found " + std::to_string(found));
+        // Name the first record too many, or the last record when some are missing.
+        const std::size_t at
+            = header.index + static_cast<std::size_t>(std::min(found, ResultTable::lastRecord + 1));
+        result.problems.push_back(
+            {ProblemCode::recordCount, rows[at].line, static_cast<int>(at) + 1, -1,
+                "表头下面应正好有 " + std::to_string(ResultTable::lastRecord) + " 条记录，实有 "
+                    + std::to_string(found) + " 条"});
     }
+    checkZeroedIds();
+    checkScores();
+}
+
+// Excel separates with tabs, commas, or in a decimal-comma locale with semicolons. The separator
+// is the one with which a row among the first few names all four columns; without one, the
+// first line's decides, and the row naming the most columns is the one a report names.
+Parser::FoundHeader Parser::findHeader(std::u32string_view text)
+{
+    for (const char32_t separator : {U'\t', U';', U','}) {
+        const DelimitedRows top = splitRows(text, separator, headerRows);
+        for (std::size_t i = 0; i < top.rows.size(); ++i) {
+            if (ColumnHeader(trimmedFields(top.rows[i])).columnsNamed() == 4) {
+                result.layout.separator = separator;
+                return {splitRows(text, separator), i, true};
+            }
+        }
+    }
+    const std::u32string_view firstLine = text.substr(0, text.find(U'\n'));
+    const auto has
+        = [&firstLine](char32_t c) { return firstLine.find(c) != std::u32string_view::npos; };
+    result.layout.separator = has(U'\t') ? U'\t' : has(U';') && !has(U',') ? U';' : U',';
+    FoundHeader header {splitRows(text, result.layout.separator), 0, false};
+    int most = 0;
+    for (std::size_t i = 0; i < header.rows.rows.size() && i < headerRows; ++i) {
+        const int named = ColumnHeader(trimmedFields(header.rows.rows[i])).columnsNamed();
+        if (named > most) {
+            most = named;
+            header.index = i;
+        }
+    }
+    return header;
+}
+
+bool Parser::readHeader(const DelimitedRow &row, std::size_t index)
+{
+    const ColumnHeader header(trimmedFields(row));
+    result.layout.headerLine = row.line;
+    for (ListProblem problem : header.problems()) {
+        problem.line = row.line;
+        problem.row = static_cast<int>(index) + 1;
+        result.problems.push_back(std::move(problem));
+    }
+    if (!header.problems().empty()) {
+        return false;
+    }
+    headerFields = row.fields.size();
+    for (std::size_t c = 0; c < listColumns.size(); ++c) {
+        positions[c] = header.position(c);
+        trimmed(row.fields[positions[c]]);
+        result.layout.columnNames[c] = header.name(c);
+        result.layout.columnNumbers[c] = positions[c] + 1;
+    }
+    return true;
+}
+
+// A total ("合计", "实考1009人") or a note at the end, usually after blank rows, is no candidate:
+// one problem each, and neither it nor the blank rows above it count as records. A row is taken
+// for one when neither its ID-card nor its ticket cell could hold a number. Returns where the
+// records end.
+std::size_t Parser::dropNotes(
+    const std::vector<DelimitedRow> &rows, std::size_t header, std::size_t end)
+{
+    const auto cell = [this](const DelimitedRow &row, std::size_t column) {
+        return positions[column] < row.fields.size() ? row.fields[positions[column]]
+                                                     : std::u32string();
+    };
+    for (int notes = 0; notes < trailingNotes && end > header + 1; ++notes) {
+        const DelimitedRow &last = rows[end - 1];
+        if (holdsLongNumber(cell(last, 0)) || holdsLongNumber(cell(last, 1))) {
+            break;
+        }
+        std::u32string shown;
+        for (const std::u32string &field : trimmedFields(last)) {
+            shown += field.empty() ? U"" : (shown.empty() ? U"" : U" ") + field;
+        }
+        result.problems.push_back({ProblemCode::notACandidate, last.line, static_cast<int>(end), -1,
+            "这一行没有身份证号和准考证号，不是考生的记录：" + fieldrules::quoted(shown)});
+        for (--end; end > header + 1 && blankRow(rows[end - 1]);) {
+            --end;
+        }
+    }
+    return end;
 }
 
 std::u32string Parser::trimmed(std::u32string_view field)
@@ -95,95 +248,112 @@ std::u32string Parser::trimmed(std::u32string_view field)
     return std::u32string(kept);
 }
 
-bool Parser::readHeader(const DelimitedRow &row)
-{
-    std::vector<std::u32string> names;
-    for (const std::u32string &field : row.fields) {
-        names.emplace_back(withoutBlanks(field));
-    }
-    const ColumnHeader header(names);
-    if (!header.problem().empty()) {
-        addProblem(row.line, {}, header.problem());
-        return false;
-    }
-    headerFields = row.fields.size();
-    for (std::size_t c = 0; c < ColumnHeader::columns.size(); ++c) {
-        positions[c] = header.position(c);
-        trimmed(row.fields[positions[c]]);
-        result.layout.columnNames[c] = header.name(c);
-        result.layout.columnNumbers[c] = positions[c] + 1;
-    }
-    return true;
-}
-
-void Parser::parseRecord(const DelimitedRow &row)
+void Parser::parseRecord(const DelimitedRow &row, int rowNumber)
 {
     if (row.fields.size() != headerFields) {
         std::u32string joined;
         for (const std::u32string &field : row.fields) {
             joined += (joined.empty() ? U"" : U"|") + field;
         }
-        const bool commas = result.layout.separator == "comma";
-        addProblem(row.line, {},
-            "must have " + std::to_string(headerFields) + ' ' + result.layout.separator
-                + "-separated fields like the header, found " + std::to_string(row.fields.size())
-                + " (shown between |) in " + fieldrules::quoted(joined)
-                + (commas ? "; a field that holds a comma must be in double quotes" : ""));
+        const std::string separator = separatorName(result.layout.separator);
+        result.problems.push_back({ProblemCode::fieldCount, row.line, rowNumber, -1,
+            "应与表头一样有 " + std::to_string(headerFields) + " 个以" + separator
+                + "分隔的字段，实有 " + std::to_string(row.fields.size()) + " 个（以 | 隔开）："
+                + fieldrules::quoted(joined)
+                + (result.layout.separator == U'\t'
+                        ? ""
+                        : "；含" + separator + "的字段要用英文双引号括起来")});
         return;
     }
     ResultRecord record;
-    std::array<std::u32string *, 4> values {&record.sfzh, &record.zkzh, &record.xm, &record.cj};
-    for (std::size_t c = 0; c < values.size(); ++c) {
-        *values[c] = trimmed(row.fields[positions[c]]);
-        checkValue(ColumnHeader::columns[c], *values[c], row.line);
+    for (std::size_t c = 0; c < listColumns.size(); ++c) {
+        std::u32string &value = record.*listColumns[c].member;
+        value = trimmed(row.fields[positions[c]]);
+        checkValue(c, value, row.line, rowNumber);
     }
     result.records.push_back(std::move(record));
 }
 
-void Parser::checkValue(std::string_view field, const std::u32string &value, int lineNumber)
+void Parser::checkValue(std::size_t column, const std::u32string &value, int line, int row)
 {
+    const auto add = [&](ListProblem problem) {
+        problem.line = line;
+        problem.row = row;
+        problem.column = static_cast<int>(column);
+        result.problems.push_back(std::move(problem));
+    };
     if (value.empty()) {
-        addProblem(lineNumber, std::string(field), "must not be empty");
+        add({ProblemCode::emptyValue, 0, 0, -1, "不能为空"});
         return;
     }
-    std::string problem = fieldrules::blankProblem(value);
-    if (problem.empty()) {
-        if (field == "sfzh") {
-            problem = exceldamage::sfzhDamage(value);
-            problem = problem.empty() ? fieldrules::sfzhProblem(value) : problem;
-        } else if (field == "zkzh") {
-            problem = exceldamage::zkzhDamage(value);
-            problem = problem.empty() ? fieldrules::zkzhProblem(value) : problem;
-        } else if (field == "xm") {
-            problem = fieldrules::xmProblem(value);
-        } else {
-            problem = exceldamage::cjDamage(value);
-            problem = problem.empty() ? fieldrules::cjProblem(value) : problem;
-        }
+    if (column == 0 && exceldamage::endsLikeCutToFifteenDigits(value)) {
+        idsEndingInZeros.push_back({line, row, value});
     }
-    if (!problem.empty()) {
-        addProblem(lineNumber, std::string(field), std::move(problem));
-    } else if (field == "sfzh") {
-        checkUnique(sfzhLines, field, value, lineNumber, "ID-card numbers");
-    } else if (field == "zkzh") {
-        checkUnique(zkzhLines, field, value, lineNumber, "ticket numbers");
+    std::optional<ListProblem> problem = fieldrules::blankProblem(value);
+    problem = problem ? problem : listColumns[column].rule(value);
+    if (problem) {
+        add(std::move(*problem));
+        return;
     }
-}
-
-void Parser::checkUnique(std::unordered_map<std::u32string, int> &seen, std::string_view field,
-    const std::u32string &value, int lineNumber, const char *what)
-{
-    const auto [earlier, inserted] = seen.emplace(value, lineNumber);
+    if (!listColumns[column].unique) {
+        return;
+    }
+    const auto [earlier, inserted] = seen[column].emplace(value, line);
     if (!inserted) {
-        addProblem(lineNumber, std::string(field),
-            fieldrules::quoted(value) + " is already on line " + std::to_string(earlier->second)
-                + "; " + what + " must be unique");
+        add({ProblemCode::duplicate, 0, 0, -1,
+            "与第 " + std::to_string(earlier->second) + " 行的重复：" + fieldrules::quoted(value)});
     }
 }
 
-void Parser::addProblem(int line, std::string field, std::string rule)
+// One ID-card number ending in 000 may be real, and is named for a person to compare with the
+// source; more than chance allows mean a damaged column, and every one is refused.
+void Parser::checkZeroedIds()
 {
-    result.problems.push_back({line, std::move(field), std::move(rule)});
+    const auto count = static_cast<int>(idsEndingInZeros.size());
+    const bool damaged = count > idsEndingInZerosByChance;
+    for (const Place &place : idsEndingInZeros) {
+        const bool checkFits
+            = static_cast<char32_t>(idCardCheckCharacter(std::u32string_view(place.value)))
+            == place.value[17];
+        if (!checkFits) {
+            continue; // refused already
+        }
+        (damaged ? result.problems : result.warnings)
+            .push_back({damaged ? ProblemCode::sfzhZeroedTail : ProblemCode::sfzhEndsInZeros,
+                place.line, place.row, 0,
+                (damaged ? "最后三位成了 000（这一列有 " + std::to_string(count)
+                            + " 个身份证号以 000 结尾，偶然出现的不会这么多）："
+                         : std::string("以 000 结尾："))
+                    + fieldrules::quoted(place.value)});
+    }
+}
+
+// A column of format "0" rounds every score to a whole number, and one of format "0.0" gives
+// every score one decimal: neither refuses a value, so the whole column is judged.
+void Parser::checkScores()
+{
+    std::optional<std::size_t> decimals;
+    bool mixed = false;
+    int scores = 0;
+    for (const ResultRecord &record : result.records) {
+        if (record.cj == U"缺考" || fieldrules::cjProblem(record.cj)
+            || exceldamage::cjDamage(record.cj)) {
+            continue;
+        }
+        const std::size_t point = record.cj.find(U'.');
+        const std::size_t places = point == std::u32string::npos ? 0 : record.cj.size() - point - 1;
+        mixed = mixed || (decimals && *decimals != places);
+        decimals = places;
+        ++scores;
+    }
+    if (!decimals || mixed) {
+        return;
+    }
+    const std::string counted = "（共 " + std::to_string(scores) + " 个分数）";
+    result.warnings.push_back(*decimals == 0
+            ? ListProblem {ProblemCode::cjNoFractions, 0, 0, 3, "没有一个成绩带小数" + counted}
+            : ListProblem {ProblemCode::cjSameDecimals, 0, 0, 3,
+                "每个成绩都正好有 " + std::to_string(*decimals) + " 位小数" + counted});
 }
 
 } // namespace
@@ -192,7 +362,8 @@ ParsedResultsList parseResultsList(std::string_view contents)
 {
     Parser parser;
     parser.parse(contents);
-    std::stable_sort(parser.result.problems.begin(), parser.result.problems.end(),
-        [](const ListProblem &a, const ListProblem &b) { return a.line < b.line; });
+    const auto byLine = [](const ListProblem &a, const ListProblem &b) { return a.line < b.line; };
+    std::stable_sort(parser.result.problems.begin(), parser.result.problems.end(), byLine);
+    std::stable_sort(parser.result.warnings.begin(), parser.result.warnings.end(), byLine);
     return std::move(parser.result);
 }

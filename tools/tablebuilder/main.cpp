@@ -5,10 +5,11 @@
 // text, or with --seal sealed records (data/sealedrecords.h) whose keys are derived with N
 // iterations, 600,000 unless said otherwise, and a salt drawn at random for every sealing. The
 // tests alone fix the salt with --salt (64 hex digits), so that their table is known in advance.
-// With --check it only checks the list. Either way it prints how it read the list (records,
-// encoding, separator, the columns used, fields trimmed) or one line per problem, "file:line:
-// field: rule". A broken list fails the build and leaves no output behind. Exit status: 0 written,
-// already up to date or checked, 1 the list is broken, 2 usage or file error.
+// With --check it only checks the list. Either way it
+// prints, in Chinese, how it read the list and its warnings, or its problems (listreport.h). A
+// broken list fails the build and leaves no output behind. Exit status: 0 written, already up to
+// date or checked, 1 the list is broken, 2 usage or file error. It runs on the build host, also
+// in a cross build.
 
 #include "data/platform/fatal.h"
 #include "data/sealing/sealedlist.h"
@@ -16,15 +17,14 @@
 #include "recordssource.h"
 #include "sealedsource.h"
 #include "tools/common/console.h"
-#include "tools/resultslist/columnheader.h"
+#include "tools/resultslist/listfile.h"
+#include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
 
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -33,21 +33,30 @@
 
 namespace {
 
-// Enough to see the pattern of a wholesale mistake without scrolling away the build log.
-constexpr std::size_t maxReportedProblems = 50;
-
 constexpr std::string_view usage
-    = "usage: tablebuilder [--seal [--iterations N] [--salt HEX]] <list> <out.cpp>\n"
-      "       tablebuilder --check <list>";
+    = "用法：tablebuilder [--seal [--iterations 次数] [--salt 盐]] 名单 输出.cpp\n"
+      "      tablebuilder --check 名单\n"
+      "检查成绩名单（Excel 另存的 CSV 或制表符分隔文本），把它写成程序内置记录的 C++ 源文件。\n"
+      "  --check       只检查名单，不写文件\n"
+      "  --seal        写出密封的记录\n"
+      "  --iterations  密封时的密钥派生次数，默认 600000；只供测试使用\n"
+      "  --salt        密封用的盐（64 位十六进制数），默认每次随机；只供测试使用\n"
+      "  --help        显示本说明\n"
+      "退出状态：0 完成，1 名单有问题，2 参数或文件错误";
+
+constexpr std::uint32_t maxIterations
+    = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
 
 struct Arguments
 {
+    bool help = false;
     bool checkOnly = false;
     bool seal = false;
     std::optional<std::uint32_t> sealIterations;
     std::optional<sealing::Salt> salt;
     std::string listPath;
     std::filesystem::path outputPath;
+    std::string error; // what is wrong with the command line, in Chinese
 };
 
 // The work factor of --iterations: a whole number from 1 up to what every platform's PBKDF2
@@ -57,7 +66,7 @@ std::optional<std::uint32_t> iterationsArgument(std::string_view text)
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value == 0
-        || value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+        || value > maxIterations) {
         return std::nullopt;
     }
     return value;
@@ -80,83 +89,108 @@ std::optional<sealing::Salt> saltArgument(std::string_view text)
     return salt;
 }
 
-std::optional<Arguments> parseArguments(const std::vector<std::string_view> &words)
+Arguments parseArguments(const std::vector<std::string_view> &words)
 {
     Arguments arguments;
     std::vector<std::string_view> paths;
-    for (std::size_t i = 0; i < words.size(); ++i) {
+    for (std::size_t i = 0; i < words.size() && arguments.error.empty(); ++i) {
         const std::string_view word = words[i];
-        if (word == "--check") {
+        if (word == "--help") {
+            arguments.help = true;
+        } else if (word == "--check") {
             arguments.checkOnly = true;
         } else if (word == "--seal") {
             arguments.seal = true;
-        } else if (word == "--iterations" && i + 1 < words.size()) {
+        } else if (word == "--iterations" && i + 1 == words.size()) {
+            arguments.error = "--iterations 后面缺少次数";
+        } else if (word == "--iterations") {
             arguments.sealIterations = iterationsArgument(words[++i]);
             if (!arguments.sealIterations) {
-                return std::nullopt;
+                arguments.error = "--iterations：\"" + std::string(words[i]) + "\" 不是 1 到 "
+                    + std::to_string(maxIterations) + " 之间的整数";
             }
-        } else if (word == "--salt" && i + 1 < words.size()) {
+        } else if (word == "--salt" && i + 1 == words.size()) {
+            arguments.error = "--salt 后面缺少盐";
+        } else if (word == "--salt") {
             arguments.salt = saltArgument(words[++i]);
             if (!arguments.salt) {
-                return std::nullopt;
+                arguments.error = "--salt：\"" + std::string(words[i]) + "\" 不是 64 位十六进制数";
             }
         } else if (word.starts_with("--")) {
-            return std::nullopt;
+            arguments.error = "未知的选项 " + std::string(word);
         } else {
             paths.push_back(word);
         }
     }
-    const bool sealOptionsFit
-        = arguments.seal ? !arguments.checkOnly : !arguments.sealIterations && !arguments.salt;
-    if (!sealOptionsFit || paths.size() != (arguments.checkOnly ? 1u : 2u)) {
-        return std::nullopt;
+    const std::size_t wanted = arguments.checkOnly ? 1 : 2;
+    if (!arguments.error.empty() || arguments.help) {
+        return arguments;
     }
-    arguments.listPath = paths[0];
-    if (!arguments.checkOnly) {
-        arguments.outputPath = console::pathFromUtf8(paths[1]);
+    if (arguments.seal && arguments.checkOnly) {
+        arguments.error = "--check 与 --seal 不能同时使用";
+    } else if ((arguments.sealIterations || arguments.salt) && !arguments.seal) {
+        arguments.error = "--iterations 和 --salt 只能与 --seal 一起使用";
+    } else if (paths.size() != wanted) {
+        arguments.error = (arguments.checkOnly ? "--check 需要 1 个路径（名单）"
+                                               : "需要 2 个路径（名单和输出文件）")
+            + std::string("，实有 ") + std::to_string(paths.size()) + " 个";
+    } else {
+        arguments.listPath = paths[0];
+        arguments.outputPath
+            = arguments.checkOnly ? std::filesystem::path() : console::pathFromUtf8(paths[1]);
     }
     return arguments;
 }
 
 void printLine(std::FILE *stream, const std::string &line)
 {
-    // The rules are UTF-8 already, so names and "缺考" survive in the build log and show right
-    // on a Windows console.
+    // The lines are UTF-8, so names and "缺考" survive in the build log and show right on a
+    // Windows console.
     (stream == stdout ? console::out : console::err)(line + '\n');
 }
 
-void reportProblems(const std::string &listPath, const std::vector<ListProblem> &problems)
+// Builds the table from the list, or says why not; returns the exit status.
+int build(const Arguments &arguments)
 {
-    for (std::size_t i = 0; i < problems.size() && i < maxReportedProblems; ++i) {
-        const ListProblem &problem = problems[i];
-        const std::string field = problem.field.empty() ? std::string() : problem.field + ": ";
-        printLine(
-            stderr, listPath + ':' + std::to_string(problem.line) + ": " + field + problem.rule);
+    const std::string &listPath = arguments.listPath;
+    const std::filesystem::path &outputPath = arguments.outputPath;
+    std::string error;
+    const listfile::ReadList list = listfile::read(console::pathFromUtf8(listPath));
+    if (!list.contents) {
+        printLine(stderr, listPath + "：无法读取：" + list.error);
+        if (!arguments.checkOnly) {
+            OutputFile::remove(outputPath, &error);
+        }
+        return 2;
     }
-    if (problems.size() > maxReportedProblems) {
-        printLine(stderr,
-            listPath + ": " + std::to_string(problems.size() - maxReportedProblems)
-                + " more problems not shown");
+    const ParsedResultsList parsed = parseResultsList(*list.contents);
+    if (!parsed.problems.empty()) {
+        for (const std::string &line : listreport::problemLines(listPath, parsed)) {
+            printLine(stderr, line);
+        }
+        if (!arguments.checkOnly && !OutputFile::remove(outputPath, &error)) {
+            printLine(stderr, console::utf8FromPath(outputPath) + "：无法删除过时的输出：" + error);
+        }
+        return 1;
     }
-}
-
-// "results.csv: 1117 records, GB18030, comma-separated; columns: sfzh "身份证号" (5), ...;
-// 3 fields trimmed"
-std::string summary(const std::string &listPath, const ParsedResultsList &parsed)
-{
-    const ListLayout &layout = parsed.layout;
-    std::string text
-        = listPath + ": " + std::to_string(parsed.records.size()) + " records, " + layout.encoding;
-    // A UTF-8 list damaged further down is read as GB18030 too; saying where UTF-8 ends shows it.
-    if (layout.firstLineNotUtf8 > 1) {
-        text += " (not UTF-8 from line " + std::to_string(layout.firstLineNotUtf8) + " on)";
+    for (const std::string &line : listreport::summaryLines(listPath, parsed)) {
+        printLine(stdout, line);
     }
-    text += ", " + layout.separator + "-separated; columns:";
-    for (std::size_t c = 0; c < ColumnHeader::columns.size(); ++c) {
-        text += std::string(c == 0 ? " " : ", ") + ColumnHeader::columns[c] + ' '
-            + layout.columnNames[c] + " (" + std::to_string(layout.columnNumbers[c]) + ')';
+    if (arguments.checkOnly) {
+        return 0;
     }
-    return text + "; " + std::to_string(layout.fieldsTrimmed) + " fields trimmed";
+    const std::string listName = console::utf8FromPath(console::pathFromUtf8(listPath).filename());
+    const std::string source = arguments.seal
+        ? sealedSource(sealing::sealList(plainRecords(parsed.records),
+                           arguments.sealIterations.value_or(sealing::defaultIterations),
+                           arguments.salt.value_or(sealing::randomSalt())),
+            listName)
+        : recordsSource(parsed.records, listName);
+    if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
+        printLine(stderr, console::utf8FromPath(outputPath) + "：无法写入：" + error);
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace
@@ -165,49 +199,15 @@ int main(int argc, char *argv[])
 {
     fatal::setToolHandler("tablebuilder");
     const std::vector<std::string> words = console::arguments(argc, argv);
-    const std::optional<Arguments> arguments
+    const Arguments arguments
         = parseArguments(std::vector<std::string_view>(words.begin() + 1, words.end()));
-    if (!arguments) {
-        printLine(stderr, std::string(usage));
-        return 2;
-    }
-    const std::string &listPath = arguments->listPath;
-    const std::filesystem::path &outputPath = arguments->outputPath;
-    std::string error;
-
-    std::ifstream list(console::pathFromUtf8(listPath), std::ios::binary);
-    const std::string contents(std::istreambuf_iterator<char>(list), {});
-    if (!list.is_open() || list.bad()) {
-        printLine(stderr, listPath + ": cannot read");
-        if (!arguments->checkOnly) {
-            OutputFile::remove(outputPath, &error);
-        }
-        return 2;
-    }
-    const ParsedResultsList parsed = parseResultsList(contents);
-    if (!parsed.problems.empty()) {
-        reportProblems(listPath, parsed.problems);
-        if (!arguments->checkOnly && !OutputFile::remove(outputPath, &error)) {
-            printLine(stderr,
-                console::utf8FromPath(outputPath) + ": cannot remove the stale output: " + error);
-        }
-        return 1;
-    }
-    printLine(stdout, summary(listPath, parsed));
-    if (arguments->checkOnly) {
+    if (arguments.help) {
+        printLine(stdout, std::string(usage));
         return 0;
     }
-
-    const std::string listName = console::utf8FromPath(console::pathFromUtf8(listPath).filename());
-    const std::string source = arguments->seal
-        ? sealedSource(sealing::sealList(plainRecords(parsed.records),
-                           arguments->sealIterations.value_or(sealing::defaultIterations),
-                           arguments->salt.value_or(sealing::randomSalt())),
-            listName)
-        : recordsSource(parsed.records, listName);
-    if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
-        printLine(stderr, console::utf8FromPath(outputPath) + ": cannot write: " + error);
+    if (!arguments.error.empty()) {
+        printLine(stderr, "tablebuilder：" + arguments.error + "\n" + std::string(usage));
         return 2;
     }
-    return 0;
+    return build(arguments);
 }

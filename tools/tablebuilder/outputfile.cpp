@@ -23,7 +23,7 @@ bool writeIfChanged(
         file.write(contents.data(), static_cast<std::streamsize>(contents.size()));
         file.close();
         if (!file) {
-            *error = "cannot write " + temporary.string();
+            *error = "无法写入 " + temporary.string();
             std::filesystem::remove(temporary);
             return false;
         }

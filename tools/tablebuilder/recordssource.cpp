@@ -1,6 +1,7 @@
 #include "recordssource.h"
 
 #include "tools/common/hex.h"
+#include "tools/resultslist/listcolumns.h"
 #include "tools/resultslist/utf8.h"
 
 #include <array>
@@ -9,14 +10,6 @@ namespace {
 
 // The load handler fills records 1 to 500 itself, after chushi has filled the rest.
 constexpr int firstRecordOfChushi = 501;
-
-struct Column
-{
-    const char *name;
-    std::u32string ResultRecord::*value;
-};
-constexpr std::array<Column, 4> columns {{{"sfzh", &ResultRecord::sfzh},
-    {"zkzh", &ResultRecord::zkzh}, {"xm", &ResultRecord::xm}, {"cj", &ResultRecord::cj}}};
 
 void appendLiteral(std::string &out, std::u32string_view text)
 {
@@ -38,14 +31,14 @@ void appendLiteral(std::string &out, std::u32string_view text)
 
 // constexpr char16_t xmText[] = u"..." u"..." ...; one record's value per line.
 void appendColumnText(
-    std::string &out, const Column &column, const std::vector<ResultRecord> &records)
+    std::string &out, const ListColumn &column, const std::vector<ResultRecord> &records)
 {
     out += "constexpr char16_t ";
-    out += column.name;
+    out += column.key;
     out += "Text[] =";
     for (std::size_t i = 0; i < records.size(); ++i) {
         out += "\n    ";
-        appendLiteral(out, records[i].*column.value);
+        appendLiteral(out, records[i].*column.member);
         out += i + 1 == records.size() ? "; // " : " // ";
         out += std::to_string(i + 1);
     }
@@ -59,8 +52,8 @@ std::vector<std::array<std::size_t, 4>> offsets(const std::vector<ResultRecord> 
     std::array<std::size_t, 4> next {};
     for (std::size_t i = 0; i < records.size(); ++i) {
         starts[i] = next;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            next[c] += Utf8::utf16Length(records[i].*columns[c].value);
+        for (std::size_t c = 0; c < listColumns.size(); ++c) {
+            next[c] += Utf8::utf16Length(records[i].*listColumns[c].member);
         }
     }
     return starts;
@@ -75,12 +68,13 @@ void appendFunction(std::string &out, const char *name, const std::vector<Result
     out += "(ResultTable &table)\n{\n";
     for (int index = first; index <= last; ++index) {
         const auto at = static_cast<std::size_t>(index - 1);
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const std::string text = std::string(columns[c].name) + "Text";
+        for (std::size_t c = 0; c < listColumns.size(); ++c) {
+            const std::string key(listColumns[c].key);
+            const std::string text = key + "Text";
             const std::size_t offset = starts[at][c];
-            out += "    table." + std::string(columns[c].name) + '[' + std::to_string(index)
-                + "] = {" + (offset == 0 ? text : text + " + " + std::to_string(offset)) + ", "
-                + std::to_string(Utf8::utf16Length(records[at].*columns[c].value)) + "};\n";
+            out += "    table." + key + '[' + std::to_string(index) + "] = {"
+                + (offset == 0 ? text : text + " + " + std::to_string(offset)) + ", "
+                + std::to_string(Utf8::utf16Length(records[at].*listColumns[c].member)) + "};\n";
         }
     }
     out += "}\n";
@@ -102,7 +96,7 @@ std::string recordsSource(const std::vector<ResultRecord> &records, std::string_
         + ". Edit the results list, not this file.\n";
     out += "#include \"data/builtinrecords.h\"\n\nnamespace {\n\n";
     out += "// Each column's values end to end, record 1 first.\n";
-    for (const Column &column : columns) {
+    for (const ListColumn &column : listColumns) {
         appendColumnText(out, column, records);
     }
     out += "\n} // namespace\n";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/resultslist/resultslistparser.h"
+#include "tools/resultslist/resultrecord.h"
 
 #include <string>
 #include <string_view>

@@ -17,12 +17,11 @@
 //   tst_windows packed <exe>   a program packed with records 1 and 2's ticket numbers swapped
 //                              (tests/tools/packedprogram.py): hit, 继续查询, miss, 退    出
 //   tst_windows damaged <exe>  a damaged packed program says so in one box and ends with 1
-#include "data/builtinrecords.h"
 #include "data/packed/addedlist.h"
 #include "forms/win32/designfont.h"
 #include "forms/win32/dpi.h"
 #include "forms/win32/visibleframe.h"
-#include "forms/win32/widetext.h"
+#include "tests/data/bothtables.h"
 #include "tests/forms/unlabelleddesign.h"
 #include "tests/win32/check.h"
 #include "tests/win32/forms/testprogram.h"
@@ -40,18 +39,6 @@
 using namespace testprogram;
 
 namespace {
-
-// The records as plain text, whichever table the program was built with.
-const ResultTable &plainRecords()
-{
-    static const ResultTable table = [] {
-        ResultTable filled;
-        assignRecords501To1117(filled);
-        assignRecords1To500(filled);
-        return filled;
-    }();
-    return table;
-}
 
 std::string shownRect(const RECT &rect)
 {
@@ -344,7 +331,7 @@ void checkGeometryOnOtherDpi(Program &program, int dpi)
 
 void checkResultState(Program &program)
 {
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     SetWindowTextW(program.control("Text1(0)"), wide(table.sfzh[1117]).c_str());
     SetWindowTextW(program.control("Text1(1)"), wide(table.zkzh[1117]).c_str());
     SendMessageW(program.control("Command3"), BM_CLICK, 0, 0);
@@ -465,7 +452,7 @@ int keys()
     CHECK(GetFocus() == program.control("Command4"));
     press(VK_TAB);
 
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     const std::wstring id = wide(table.sfzh[97]);
     const std::wstring ticket = wide(table.zkzh[97]);
     type(L"12345");
@@ -1043,7 +1030,7 @@ int soak()
     int misses = 0;
     Program program({[&misses](HWND, std::u16string_view) { ++misses; }});
     CHECK(program.waitForPanel());
-    const ResultTable &table = plainRecords();
+    const ResultTable &table = plainTable();
     HWND id = program.control("Text1(0)");
     HWND ticket = program.control("Text1(1)");
     const auto cycle = [&](int i) {
@@ -1281,10 +1268,33 @@ HWND processQueryWindow(DWORD process)
     return query.found;
 }
 
-// Text1(0) to Text1(3) are the design's first controls, numbered from 100.
-HWND textBox(HWND query, int index)
+BOOL CALLBACK collectTextBox(HWND child, LPARAM parameter)
 {
-    return GetDlgItem(query, 100 + index);
+    wchar_t className[16] {};
+    GetClassNameW(child, className, 16);
+    if (std::wcscmp(className, L"Edit") == 0) {
+        reinterpret_cast<std::vector<HWND> *>(parameter)->push_back(child);
+    }
+    return TRUE;
+}
+
+// Text1(0) to Text1(3): the window's text boxes, in the order they were made.
+HWND textBox(HWND query, std::size_t index)
+{
+    std::vector<HWND> boxes;
+    EnumChildWindows(query, collectTextBox, reinterpret_cast<LPARAM>(&boxes));
+    return index < boxes.size() ? boxes[index] : nullptr;
+}
+
+// A control's text in another process: GetWindowTextW reads only the caption Windows keeps for
+// another process's window, never a text box's own text.
+std::wstring controlText(HWND control)
+{
+    std::wstring text(
+        static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXT,
+        static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 HWND buttonOf(HWND query, const wchar_t *caption)
@@ -1298,10 +1308,8 @@ HWND buttonOf(HWND query, const wchar_t *caption)
 // a miss holds the click's handler in the message box.
 void lookUp(HWND query, std::u16string_view sfzh, std::u16string_view zkzh)
 {
-    SendMessageW(
-        textBox(query, 0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(sfzh).c_str()));
-    SendMessageW(
-        textBox(query, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32forms::wide(zkzh).c_str()));
+    SendMessageW(textBox(query, 0), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(sfzh).c_str()));
+    SendMessageW(textBox(query, 1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide(zkzh).c_str()));
     PostMessageW(buttonOf(query, L"确    定"), BM_CLICK, 0, 0);
 }
 
@@ -1322,7 +1330,7 @@ bool resultShown(HWND query)
 // which only the compiled-in list pairs with it, it finds nothing.
 int packed(const wchar_t *exe)
 {
-    const ResultTable &plain = plainRecords();
+    const ResultTable &plain = plainTable();
     StartedProgram program(exe);
     const HWND query
         = CHECK(program.running) ? processQueryWindow(program.started.dwProcessId) : nullptr;
@@ -1331,14 +1339,14 @@ int packed(const wchar_t *exe)
     }
     lookUp(query, plain.sfzh[1], plain.zkzh[2]);
     if (CHECK(resultShown(query))) {
-        CHECK_EQ(windowText(textBox(query, 2)), win32forms::wide(plain.xm[1]));
-        CHECK_EQ(windowText(textBox(query, 3)), win32forms::wide(plain.cj[1]));
+        CHECK_EQ(controlText(textBox(query, 2)), wide(plain.xm[1]));
+        CHECK_EQ(controlText(textBox(query, 3)), wide(plain.cj[1]));
     }
     PostMessageW(buttonOf(query, L"继续查询"), BM_CLICK, 0, 0);
     lookUp(query, plain.sfzh[1], plain.zkzh[1]);
     const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
     CHECK(seen.found);
-    CHECK_EQ(seen.text, win32forms::wide(form1design::noMatchPrompt));
+    CHECK_EQ(seen.text, wide(form1design::noMatchPrompt));
     CHECK(!IsWindowVisible(textBox(query, 2)));
     lookUp(query, plain.sfzh[1], plain.zkzh[2]);
     CHECK(resultShown(query));
@@ -1357,7 +1365,7 @@ int damaged(const wchar_t *exe)
     const MessageBoxSeen seen = answerBoxOf(program.started.dwProcessId);
     if (CHECK(seen.found)) {
         CHECK_EQ(seen.caption, L"工程1");
-        CHECK_EQ(seen.text, win32forms::wide(damagedProgramMessage));
+        CHECK_EQ(seen.text, wide(damagedProgramMessage));
     }
     CHECK_EQ(program.exitCode(), DWORD {1});
     ProcessForm query {program.started.dwProcessId};
