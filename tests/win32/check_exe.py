@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Build checks of a Windows executable of the program, one group per call:
 
-    check_exe.py imports  EXE --objdump PATH   only the allowed system DLLs
+    check_exe.py imports  EXE --objdump PATH [--allow DLL]  only the allowed system DLLs
     check_exe.py size     EXE                  at most 2 MiB
     check_exe.py version  EXE --wrestool PATH --version V  version resource: V, e.g. 1.00
     check_exe.py icon     EXE --wrestool PATH  48 x 48 at 8 bits and a larger image
@@ -52,7 +52,7 @@ def check_imports(args):
     if "kernel32.dll" not in dlls:
         fault(f"no import table found; objdump listed {dlls}")
     for dll in dlls:
-        if dll not in ALLOWED_DLLS and not dll.startswith("api-ms-win-crt-"):
+        if dll not in ALLOWED_DLLS | set(args.allow) and not dll.startswith("api-ms-win-crt-"):
             fault(f"imports {dll}, which is not among the system DLLs the program may use")
 
 
@@ -170,6 +170,8 @@ def main():
     parser.add_argument("--objdump", default="x86_64-w64-mingw32-objdump")
     parser.add_argument("--wrestool", default="wrestool")
     parser.add_argument("--version", help="the project's version, for the version check")
+    parser.add_argument("--allow", action="append", default=[], type=str.lower,
+                        help="a further system DLL this executable may import")
     args = parser.parse_args()
     checks[args.check](args)
     for message in faults:
