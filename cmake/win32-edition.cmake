@@ -79,6 +79,8 @@ add_subdirectory(app)
 if(RESULTS_BUILD_TESTS)
     enable_testing()
 endif()
+# The release bundle: the program, the packer and the office's instructions in one .zip.
+add_subdirectory(packaging)
 # The bare start-up window is built always: the resource checks in tests/win32 examine it.
 add_subdirectory(bench/win32)
 if(RESULTS_BUILD_TESTS)

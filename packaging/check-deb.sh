@@ -1,15 +1,18 @@
 #!/bin/sh
 # Builds the Debian package from a configured and built tree and checks what it holds: the
 # control fields (name, the project's version, Depends with Qt, the two Chinese fonts and Qt's
-# translations), exactly the files the program installs and nothing else, a stripped program,
-# and, unpacked into a scratch root, that the desktop entry, its icon, its program and the
-# metainfo find one another and still validate.
+# translations), exactly the files the program and its packer install and nothing else, stripped
+# programs, the office's instructions as written, and, unpacked into a scratch root, that the
+# desktop entry, its icon, its program and the metainfo find one another and still validate, and
+# that the packer makes a program there.
 #
 #   sh packaging/check-deb.sh <build dir> <version> [<scratch dir>]
 #
 # Needs cmake (cpack), dpkg-deb, dpkg-shlibdeps (dpkg-dev), desktop-file-validate
 # (desktop-file-utils), appstreamcli (appstream) and readelf (binutils).
 set -eu
+# cpack and tar name files in the locale's encoding: the instructions' Chinese name needs UTF-8.
+export LC_ALL=C.UTF-8
 
 usage="usage: check-deb.sh <build dir> <version> [<scratch dir>]"
 build=${1:?$usage}
@@ -20,6 +23,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 app_id=org.merrowdale.ExamResults
 icon=merrowdale-results
+guide=使用说明.txt
 failures=0
 
 fail() {
@@ -55,8 +59,10 @@ done
 
 # Regular files only; directories differ with the install prefix's layout.
 cat >"$scratch/expected-files" <<END
+./usr/bin/merrowdale-pack
 ./usr/bin/merrowdale-results
 ./usr/share/applications/$app_id.desktop
+./usr/share/doc/merrowdale-results/$guide
 ./usr/share/icons/hicolor/256x256/apps/$icon.png
 ./usr/share/icons/hicolor/48x48/apps/$icon.png
 ./usr/share/icons/hicolor/scalable/apps/$icon.svg
@@ -70,15 +76,18 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 
-[ -x "$root/usr/bin/merrowdale-results" ] || fail "usr/bin/merrowdale-results is not executable"
-# A stripped program has no symbol table; its dynamic symbols stay, as they must.
-if readelf -S -W "$root/usr/bin/merrowdale-results" | grep -Eq ' \.(symtab|debug_[a-z]+) '; then
-    fail "usr/bin/merrowdale-results is not stripped"
-fi
+for program in merrowdale-results merrowdale-pack; do
+    [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is not executable"
+    # A stripped program has no symbol table; its dynamic symbols stay, as they must.
+    if readelf -S -W "$root/usr/bin/$program" | grep -Eq ' \.(symtab|debug_[a-z]+) '; then
+        fail "usr/bin/$program is not stripped"
+    fi
+done
 same() {
     cmp -s "$here/$1" "$share/$2" || fail "installed $2 differs from packaging/$1"
 }
 same "$app_id.desktop" "applications/$app_id.desktop"
+same bundle-guide.txt "doc/merrowdale-results/$guide"
 cmp -s "$build/packaging/$app_id.metainfo.xml" "$share/metainfo/$app_id.metainfo.xml" ||
     fail "installed metainfo differs from the one the build generated"
 grep -q "<release version=\"$version\"" "$share/metainfo/$app_id.metainfo.xml" ||
@@ -97,6 +106,15 @@ for dir in 48x48 256x256; do
 done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" \
     "$share/metainfo/$app_id.metainfo.xml" || fail "metainfo does not launch $app_id.desktop"
+
+# As an office does: the installed packer, given a list alone, finds the program beside itself and
+# writes the new one beside the list (at the tests' low work factor).
+list_dir="$scratch/成绩 表"
+mkdir -p "$list_dir"
+cp "$here/../data/results.tsv" "$list_dir/"
+"$root/usr/bin/merrowdale-pack" --iterations 64 "$list_dir/results.tsv" </dev/null \
+    >"$scratch/pack.log" 2>&1 || { cat "$scratch/pack.log" >&2; fail "the installed packer failed"; }
+[ -f "$list_dir/成绩查询" ] || fail "the installed packer wrote no 成绩查询 beside the list"
 
 desktop-file-validate "$desktop" || fail "installed desktop entry does not validate"
 appstreamcli validate-tree --no-net "$root" || fail "installed tree does not validate"
