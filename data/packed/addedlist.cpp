@@ -29,7 +29,7 @@ constexpr ReservedArea unpackedArea()
 // The packer overwrites these bytes in the program's file after the compiler has seen their
 // values, so every read goes through volatile: no read may be folded into the values written
 // here, nor the area merged with other constants or left out. constinit keeps its bytes in the
-// file's constant data, where the packer finds them, rather than made at run time.
+// file's initialised data, where the packer finds them, rather than made at run time.
 constinit const volatile ReservedArea reservedArea = unpackedArea();
 
 } // namespace

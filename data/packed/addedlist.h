@@ -4,7 +4,7 @@
 #include "data/sealing/sealedlist.h"
 
 // The results list added to this copy of the program after it was built (merrowdale-pack), read
-// once at start-up from the area the program reserves in its constant data (packedlayout.h):
+// once at start-up from the area the program reserves in its initialised data (packedlayout.h):
 // copied out of the program's image and checked, never read from its file. A program never
 // packed has none and uses the records compiled into it. A packed program whose payload is
 // damaged, cut short, of an unknown version or missing is damaged, and must not fall back to

@@ -8,7 +8,7 @@
 #include <string_view>
 
 // Where a program built once carries a results list added to it later (merrowdale-pack), and in
-// what form. The program reserves an area of fixed size in its constant data: a mark that occurs
+// what form. The program reserves an area of fixed size in its initialised data: a mark that occurs
 // nowhere else in it, one fuse byte, then room for exactly one payload. The packer finds the mark
 // in a copy of the program's file and overwrites the fuse and the payload in place, so it needs
 // no executable-format writer and packs either edition on either host; the program reads the

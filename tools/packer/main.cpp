@@ -136,7 +136,7 @@ int pack(const PackerArguments &arguments)
         = arguments.program ? console::pathFromUtf8(*arguments.program) : ownFolder() / programName;
     const fs::path outputPath = arguments.output
         ? console::pathFromUtf8(*arguments.output)
-        : listPath.parent_path() / fs::path(defaultOutputName);
+        : listPath.parent_path() / console::pathFromUtf8(defaultOutputName);
     if (samePath(outputPath, programPath) || samePath(outputPath, listPath)) {
         console::err("新程序不能覆盖" + quoted(outputPath)
             + "：它是底本程序或成绩表本身。请用 -o 另给一个文件名。\n");
