@@ -183,7 +183,7 @@ int build(const Arguments &arguments)
     const std::string source = arguments.seal
         ? sealedSource(sealing::sealList(plainRecords(parsed.records),
                            arguments.sealIterations.value_or(sealing::defaultIterations),
-                           arguments.salt.value_or(sealing::randomSalt())),
+                           arguments.salt ? *arguments.salt : sealing::randomSalt()),
             listName)
         : recordsSource(parsed.records, listName);
     if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
