@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
 #include <openssl/rand.h>
@@ -25,6 +26,16 @@ void check(int status, const char *what)
     }
 }
 
+// The program reads no files, so libcrypto is started without the system's openssl.cnf, which it
+// would otherwise read on first use; the default provider has every algorithm used here.
+void initialise()
+{
+    static const bool started = OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr) == 1;
+    if (!started) {
+        fail("OPENSSL_init_crypto");
+    }
+}
+
 int intSize(std::size_t size)
 {
     if (size > 0x7FFFFFFF) {
@@ -41,6 +52,7 @@ using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 
 CipherContext gcmContext(const AesKey &key, const Nonce &nonce, bool encrypt)
 {
+    initialise();
     CipherContext context(EVP_CIPHER_CTX_new());
     if (!context) {
         fail("EVP_CIPHER_CTX_new");
@@ -55,6 +67,7 @@ CipherContext gcmContext(const AesKey &key, const Nonce &nonce, bool encrypt)
 
 Digest sha256(Bytes data)
 {
+    initialise();
     Digest digest {};
     check(EVP_Digest(data.data(), data.size(), digest.data(), nullptr, EVP_sha256(), nullptr),
         "EVP_Digest");
@@ -63,11 +76,13 @@ Digest sha256(Bytes data)
 
 void randomBytes(std::span<std::uint8_t> out)
 {
+    initialise();
     check(RAND_bytes(out.data(), intSize(out.size())), "RAND_bytes");
 }
 
 Digest hmacSha256(Bytes key, Bytes message)
 {
+    initialise();
     Digest digest {};
     unsigned int length = 0;
     if (HMAC(EVP_sha256(), key.data(), intSize(key.size()), message.data(), message.size(),
@@ -81,6 +96,7 @@ Digest hmacSha256(Bytes key, Bytes message)
 
 Digest pbkdf2Sha256(Bytes password, Bytes salt, std::uint32_t iterations)
 {
+    initialise();
     Digest key {};
     check(PKCS5_PBKDF2_HMAC(reinterpret_cast<const char *>(password.data()),
               intSize(password.size()), salt.data(), intSize(salt.size()), intSize(iterations),
