@@ -50,7 +50,7 @@ std::string utf8(std::u16string_view text)
         }
         codePoints += c;
     }
-    return Utf8::encode(codePoints);
+    return utf8text::encode(codePoints);
 }
 
 std::string where(int record, std::u16string_view value)

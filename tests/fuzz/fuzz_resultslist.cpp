@@ -77,8 +77,8 @@ void checkAccepted(const ParsedResultsList &parsed)
         require(validScore(record.cj), "a score in shortest form or \"缺考\"");
         require(ids.insert(record.sfzh).second, "unique ID-card numbers");
         require(tickets.insert(record.zkzh).second, "unique ticket numbers");
-        written += '\n' + Utf8::encode(record.sfzh) + '\t' + Utf8::encode(record.zkzh) + '\t'
-            + Utf8::encode(record.xm) + '\t' + Utf8::encode(record.cj);
+        written += '\n' + utf8text::encode(record.sfzh) + '\t' + utf8text::encode(record.zkzh)
+            + '\t' + utf8text::encode(record.xm) + '\t' + utf8text::encode(record.cj);
     }
     const ParsedResultsList again = parseResultsList(written);
     require(again.problems.empty() && again.records.size() == parsed.records.size()

@@ -26,7 +26,7 @@ std::string acceptedNames(std::size_t c)
     std::string text;
     for (const std::u32string_view name : listColumns[c].names) {
         if (!name.empty()) {
-            text += (text.empty() ? "" : "、") + Utf8::encode(name);
+            text += (text.empty() ? "" : "、") + utf8text::encode(name);
         }
     }
     return text;
@@ -53,7 +53,7 @@ ColumnHeader::ColumnHeader(const std::vector<std::u32string> &headerNames)
         const auto column = static_cast<std::size_t>(c);
         if (++found[column] == 2) {
             faults.push_back({ProblemCode::columnTwice, 0, 0, -1,
-                "“" + Utf8::encode(listColumns[column].names[1]) + "”这一列出现了两次：第 "
+                "“" + utf8text::encode(listColumns[column].names[1]) + "”这一列出现了两次：第 "
                     + std::to_string(positions[column] + 1) + " 列"
                     + fieldrules::quoted(names[column]) + "和第 " + std::to_string(i + 1) + " 列"
                     + fieldrules::quoted(headerNames[i]) + "；请删去或改名其中一列"});
@@ -66,7 +66,7 @@ ColumnHeader::ColumnHeader(const std::vector<std::u32string> &headerNames)
     for (std::size_t c = 0; c < listColumns.size(); ++c) {
         if (found[c] == 0) {
             faults.push_back({ProblemCode::columnMissing, 0, 0, -1,
-                "表头中没有“" + Utf8::encode(listColumns[c].names[1]) + "”这一列（可用的列名："
+                "表头中没有“" + utf8text::encode(listColumns[c].names[1]) + "”这一列（可用的列名："
                     + acceptedNames(c) + "）；这一行为：" + quotedList(headerNames)});
         }
     }

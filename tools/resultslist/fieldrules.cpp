@@ -73,7 +73,7 @@ std::string quoted(std::u32string_view value)
             text += c;
         }
     }
-    return Utf8::encode(text + U"”");
+    return utf8text::encode(text + U"”");
 }
 
 std::optional<ListProblem> blankProblem(std::u32string_view value)
@@ -94,10 +94,10 @@ std::optional<ListProblem> blankProblem(std::u32string_view value)
 
 std::optional<ListProblem> sfzhProblem(std::u32string_view value)
 {
-    if (Utf8::utf16Length(value) != 18) {
+    if (utf8text::utf16Length(value) != 18) {
         return problem(ProblemCode::sfzhLength,
             "应为 18 个字符（17 位数字和 1 位校验码），实为 "
-                + std::to_string(Utf8::utf16Length(value)) + " 个：" + quoted(value));
+                + std::to_string(utf8text::utf16Length(value)) + " 个：" + quoted(value));
     }
     if (value.size() != 18 || !allAsciiDigits(value.substr(0, 17))) {
         return problem(ProblemCode::sfzhDigits, "前 17 位应为半角数字：" + quoted(value));

@@ -126,7 +126,7 @@ std::string columnName(const ParsedResultsList &list, int column)
 {
     const auto c = static_cast<std::size_t>(column);
     const std::u32string &own = list.layout.columnNames[c];
-    return Utf8::encode(own.empty() ? listColumns[c].names[1] : own);
+    return utf8text::encode(own.empty() ? listColumns[c].names[1] : own);
 }
 
 // "results.csv 第 22 行（Excel 第 21 行），身份证号：" or "results.csv，成绩：".

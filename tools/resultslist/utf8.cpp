@@ -1,6 +1,6 @@
 #include "utf8.h"
 
-namespace Utf8 {
+namespace utf8text {
 
 std::string encode(std::u32string_view text)
 {
@@ -34,4 +34,4 @@ std::size_t utf16Length(std::u32string_view text)
     return length;
 }
 
-} // namespace Utf8
+} // namespace utf8text

@@ -5,11 +5,11 @@
 
 // Code points written as the UTF-8 of problem reports, and counted as the UTF-16 of the
 // generated source. Reading the list is platformtext.s.
-namespace Utf8 {
+namespace utf8text {
 
 std::string encode(std::u32string_view text);
 
 // How many UTF-16 code units text takes.
 std::size_t utf16Length(std::u32string_view text);
 
-} // namespace Utf8
+} // namespace utf8text

@@ -159,7 +159,7 @@ int build(const Arguments &arguments)
     if (!list.contents) {
         printLine(stderr, listPath + "：无法读取：" + list.error);
         if (!arguments.checkOnly) {
-            OutputFile::remove(outputPath, &error);
+            outputfile::remove(outputPath, &error);
         }
         return 2;
     }
@@ -168,7 +168,7 @@ int build(const Arguments &arguments)
         for (const std::string &line : listreport::problemLines(listPath, parsed)) {
             printLine(stderr, line);
         }
-        if (!arguments.checkOnly && !OutputFile::remove(outputPath, &error)) {
+        if (!arguments.checkOnly && !outputfile::remove(outputPath, &error)) {
             printLine(stderr, console::utf8FromPath(outputPath) + "：无法删除过时的输出：" + error);
         }
         return 1;
@@ -186,7 +186,7 @@ int build(const Arguments &arguments)
                            arguments.salt ? *arguments.salt : sealing::randomSalt()),
             listName)
         : recordsSource(parsed.records, listName);
-    if (!OutputFile::writeIfChanged(outputPath, source, &error)) {
+    if (!outputfile::writeIfChanged(outputPath, source, &error)) {
         printLine(stderr, console::utf8FromPath(outputPath) + "：无法写入：" + error);
         return 2;
     }

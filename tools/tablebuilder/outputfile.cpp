@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-namespace OutputFile {
+namespace outputfile {
 
 bool writeIfChanged(
     const std::filesystem::path &path, std::string_view contents, std::string *error)
@@ -49,4 +49,4 @@ bool remove(const std::filesystem::path &path, std::string *error)
     return true;
 }
 
-} // namespace OutputFile
+} // namespace outputfile

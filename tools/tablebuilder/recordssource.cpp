@@ -53,7 +53,7 @@ std::vector<std::array<std::size_t, 4>> offsets(const std::vector<ResultRecord> 
     for (std::size_t i = 0; i < records.size(); ++i) {
         starts[i] = next;
         for (std::size_t c = 0; c < listColumns.size(); ++c) {
-            next[c] += Utf8::utf16Length(records[i].*listColumns[c].member);
+            next[c] += utf8text::utf16Length(records[i].*listColumns[c].member);
         }
     }
     return starts;
@@ -74,7 +74,8 @@ void appendFunction(std::string &out, const char *name, const std::vector<Result
             const std::size_t offset = starts[at][c];
             out += "    table." + key + '[' + std::to_string(index) + "] = {"
                 + (offset == 0 ? text : text + " + " + std::to_string(offset)) + ", "
-                + std::to_string(Utf8::utf16Length(records[at].*listColumns[c].member)) + "};\n";
+                + std::to_string(utf8text::utf16Length(records[at].*listColumns[c].member))
+                + "};\n";
         }
     }
     out += "}\n";

@@ -48,7 +48,7 @@ std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &
     std::vector<sealing::PlainRecord> plain;
     plain.reserve(records.size());
     for (const ResultRecord &record : records) {
-        plain.push_back({Utf8::encode(record.sfzh), Utf8::encode(record.zkzh),
+        plain.push_back({utf8text::encode(record.sfzh), utf8text::encode(record.zkzh),
             basicPlane(record.xm), basicPlane(record.cj)});
     }
     return plain;
