@@ -18,6 +18,7 @@
 #include "programimage.h"
 #include "progressline.h"
 #include "tools/common/console.h"
+#include "tools/common/plainrecords.h"
 #include "tools/resultslist/listfile.h"
 #include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"
@@ -67,23 +68,6 @@ std::optional<std::vector<std::uint8_t>> readBytes(const fs::path &path)
         return std::nullopt;
     }
     return bytes;
-}
-
-// Names and scores are made of characters of the Basic Multilingual Plane (the list's rules).
-std::u16string basicPlane(std::u32string_view text)
-{
-    return std::u16string(text.begin(), text.end());
-}
-
-std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &records)
-{
-    std::vector<sealing::PlainRecord> plain;
-    plain.reserve(records.size());
-    for (const ResultRecord &record : records) {
-        plain.push_back({utf8text::encode(record.sfzh), utf8text::encode(record.zkzh),
-            basicPlane(record.xm), basicPlane(record.cj)});
-    }
-    return plain;
 }
 
 void printLines(void (*print)(std::string_view), const std::vector<std::string> &lines)

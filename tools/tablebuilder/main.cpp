@@ -17,6 +17,7 @@
 #include "recordssource.h"
 #include "sealedsource.h"
 #include "tools/common/console.h"
+#include "tools/common/plainrecords.h"
 #include "tools/resultslist/listfile.h"
 #include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"

@@ -1,20 +1,10 @@
 #include "sealedsource.h"
 
-#include "tools/resultslist/utf8.h"
+#include <string>
 
 namespace {
 
 constexpr int firstRecordOfChushi = 501;
-
-// Names and scores are made of characters of the Basic Multilingual Plane (the list's rules).
-std::u16string basicPlane(std::u32string_view text)
-{
-    std::u16string units;
-    for (const char32_t c : text) {
-        units += static_cast<char16_t>(c);
-    }
-    return units;
-}
 
 template<std::size_t N> void appendBytes(std::string &out, const std::array<std::uint8_t, N> &bytes)
 {
@@ -42,17 +32,6 @@ void appendFunction(std::string &out, const char *name, int first, int last, std
 }
 
 } // namespace
-
-std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &records)
-{
-    std::vector<sealing::PlainRecord> plain;
-    plain.reserve(records.size());
-    for (const ResultRecord &record : records) {
-        plain.push_back({utf8text::encode(record.sfzh), utf8text::encode(record.zkzh),
-            basicPlane(record.xm), basicPlane(record.cj)});
-    }
-    return plain;
-}
 
 std::string sealedSource(const sealing::SealedList &list, std::string_view listName)
 {

@@ -1,14 +1,9 @@
 #pragma once
 
 #include "data/sealing/sealedlist.h"
-#include "tools/resultslist/resultslistparser.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
-
-// The records that parseResultsList accepted, as sealing takes them (data/sealing/sealedlist.h).
-std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &records);
 
 // Writes the C++ source of a sealed list (data/sealedrecords.h): its salt and work factor, per
 // record its tag and its sealed name and score as constant bytes, in the list's tag order, and
