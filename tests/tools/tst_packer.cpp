@@ -3,35 +3,21 @@
 // area, and every failure leaves the output that was there, the program and the folder exactly
 // as they were, with its own exit status.
 #include "data/packed/packedlayout.h"
+#include "madeuplists.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <ostream>
 #include <set>
 #include <string>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void writeFile(const fs::path &path, const std::string &contents)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-}
+using madeuplists::readFile;
+using madeuplists::writeFile;
 
 std::set<fs::path> folderContents(const fs::path &folder)
 {
@@ -77,12 +63,7 @@ protected:
     {
         const std::string command = '"' + std::string(PACKER_PATH) + "\" " + arguments + " > \""
             + (dir / "stdout.txt").string() + "\" 2> \"" + (dir / "stderr.txt").string() + '"';
-        const int status = std::system(command.c_str());
-#ifdef _WIN32
-        return status;
-#else
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
+        return madeuplists::exitStatus(command);
     }
 
     fs::path dir;
