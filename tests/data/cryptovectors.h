@@ -38,6 +38,20 @@ inline std::string hex(const std::uint8_t *data, std::size_t size)
     return out;
 }
 
+// FIPS 180-2 appendix B: SHA-256 of "abc" and of the two-block message, and of nothing.
+struct Sha256
+{
+    const char *name;
+    std::string_view message;
+    std::string_view digest;
+};
+inline constexpr Sha256 sha256[] = {
+    {"empty", "", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+    {"abc", "abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+    {"two_blocks", "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+        "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+};
+
 // RFC 7914 section 11: PBKDF2-HMAC-SHA256. The first 32 bytes of each 64-byte answer are the
 // one block the program asks for.
 struct Pbkdf2

@@ -9,6 +9,14 @@
 using cryptovectors::fixed;
 using cryptovectors::hexOf;
 
+TEST(Crypto, sha256GivesFips180Answers)
+{
+    for (const cryptovectors::Sha256 &v : cryptovectors::sha256) {
+        SCOPED_TRACE(v.name);
+        EXPECT_EQ(hexOf(crypto::sha256(cryptovectors::text(v.message))), v.digest);
+    }
+}
+
 TEST(Crypto, pbkdf2GivesTheFirstBlockOfRfc7914)
 {
     for (const cryptovectors::Pbkdf2 &v : cryptovectors::pbkdf2) {

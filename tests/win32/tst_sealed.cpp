@@ -30,6 +30,9 @@ bool sameHex(const std::string &actual, std::string_view expected, const char *w
 
 void checkVectors()
 {
+    for (const cryptovectors::Sha256 &v : cryptovectors::sha256) {
+        CHECK(sameHex(hexOf(crypto::sha256(cryptovectors::text(v.message))), v.digest, v.name));
+    }
     for (const cryptovectors::Pbkdf2 &v : cryptovectors::pbkdf2) {
         CHECK(sameHex(hexOf(crypto::pbkdf2Sha256(cryptovectors::text(v.password),
                           cryptovectors::text(v.salt), v.iterations)),
