@@ -47,21 +47,25 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_HOST_UNIX AND NOT CMAKE_CROSSCOMPILING_EMULATO
         ${CMAKE_SOURCE_DIR}/tests/win32/wine-run.sh --root ${CMAKE_BINARY_DIR}/wine)
 endif()
 
-# The table builder runs on the build host. A cross build makes it with the host's compiler in a
-# build folder of its own; a native build makes it like any other tool.
+# The table builder, and the packer of a sealed build, run on the build host. A cross build makes
+# them with the host's compiler in a build folder of its own, imported as tablebuilder and
+# host_packer; a native build makes them like any other tool.
 if(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     set(host_tools ${CMAKE_BINARY_DIR}/host-tools)
     set(host_tablebuilder ${host_tools}/tablebuilder/tablebuilder${CMAKE_HOST_EXECUTABLE_SUFFIX})
+    set(host_packer ${host_tools}/packer/merrowdale-pack${CMAKE_HOST_EXECUTABLE_SUFFIX})
     ExternalProject_Add(host_tools
         SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/host
         BINARY_DIR ${host_tools}
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
-        BUILD_BYPRODUCTS ${host_tablebuilder})
+        BUILD_BYPRODUCTS ${host_tablebuilder} ${host_packer})
     add_executable(tablebuilder IMPORTED)
     set_target_properties(tablebuilder PROPERTIES IMPORTED_LOCATION ${host_tablebuilder})
+    add_executable(host_packer IMPORTED)
+    set_target_properties(host_packer PROPERTIES IMPORTED_LOCATION ${host_packer})
 endif()
 # The platform's crypto (CNG), for the sealed table and for sealing it. In a cross build the
 # table builder below is the builder for Windows, tested under Wine (tests/win32).

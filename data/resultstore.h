@@ -1,30 +1,20 @@
 #pragma once
 
+#include "data/builtinrecords.h"
 #include "data/recordlookup.h"
 #include "data/sealedtable.h"
 
 // The table the query window looks records up in, chosen when the program starts: the sealed
 // list added to this copy of the program after it was built (data/packed/addedlist.h), or else
-// the records compiled into it, plain text or sealed as the program was configured
-// (RESULTS_SEALED). Both kinds of table are filled by the same two stages and asked through
-// findRecord.
-#ifdef RESULTS_SEALED_TABLE
-#include "data/sealedrecords.h"
-using CompiledTable = SealedTable;
-#else
-#include "data/builtinrecords.h"
-using CompiledTable = ResultTable;
-#endif
-
+// the plain records compiled into it, filled by two stages. Both are asked through findRecord.
 struct ResultStore
 {
-    CompiledTable compiled;
+    ResultTable compiled;
     const SealedTable *added = nullptr; // owned by the program's entry
 };
 
 // The two loading stages of the compiled-in records, which leave them out of a store that has
-// an added list: nothing of them is loaded where they must never be shown. Inline, as the store
-// is whichever the handlers were compiled with.
+// an added list: nothing of them is loaded where they must never be shown.
 inline void assignRecords501To1117(ResultStore &store)
 {
     if (!store.added) {

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "data/builtinrecords.h"
+#include "data/packed/packedpayload.h"
 #include "data/platform/text.h"
-#include "data/sealedrecords.h"
+#include "data/sealing/sealedlist.h"
 #include "data/sealing/sealing.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The support of every test that looks records up: the repository's list filled into the plain
-// table and into the tests' sealed one, each by the program's two stages, so that a test, a fuzz
-// target or a benchmark can read in the plain table what the sealed one must open. A test of the
-// plain table alone uses plainTable() and needs no sealed one.
+// table by the program's two stages, and sealed by the tests as a packed list would be, so that a
+// test, a fuzz target or a benchmark can read in the plain table what the sealed one must open. A
+// test of the plain table alone uses plainTable() and needs no sealed one.
 
 inline const ResultTable &plainTable()
 {
@@ -25,17 +28,44 @@ inline const ResultTable &plainTable()
     return table;
 }
 
+// A column's text of record i, as a text box would hold it.
+inline std::u16string at(const ResultTable::Column &column, int i)
+{
+    return std::u16string(column[static_cast<std::size_t>(i)]);
+}
+
+// The tests' sealing: a fixed salt, so that the known answers of tests/data/cryptovectors.h hold,
+// and a work factor that keeps every record openable in seconds.
+inline constexpr sealing::Salt testSalt {0xa6, 0xb1, 0xf0, 0xc3, 0xd2, 0xe5, 0xf4, 0x07, 0x18, 0x29,
+    0x30, 0x4b, 0x5c, 0x6d, 0x7e, 0x8f, 0x90, 0xa1, 0xb2, 0xc3, 0xd4, 0xe5, 0xf6, 0x07, 0x18, 0x29,
+    0x3a, 0x4b, 0x5c, 0x6d, 0x7e, 0x8f};
+inline constexpr std::uint32_t testIterations = 64;
+
+// The plain table's records as sealing takes them.
+inline std::vector<sealing::PlainRecord> plainRecordsOf(const ResultTable &table)
+{
+    std::vector<sealing::PlainRecord> records;
+    for (int i = ResultTable::firstRecord; i <= ResultTable::lastRecord; ++i) {
+        records.push_back({platformtext::utf8FromUtf16(at(table.sfzh, i)).value_or(""),
+            platformtext::utf8FromUtf16(at(table.zkzh, i)).value_or(""), at(table.xm, i),
+            at(table.cj, i)});
+    }
+    return records;
+}
+
 struct BothTables
 {
     ResultTable plain;
-    SealedTable sealed;
+    sealing::SealedList list;
+    SealedTable sealed; // points into list
 
     BothTables()
         : plain(plainTable())
-    {
-        assignRecords501To1117(sealed);
-        assignRecords1To500(sealed);
-    }
+        , list(sealing::sealList(plainRecordsOf(plain), testIterations, testSalt))
+        , sealed(packedpayload::tableOf(list))
+    { }
+    BothTables(const BothTables &) = delete;
+    BothTables &operator=(const BothTables &) = delete;
 };
 
 // Both tables, filled once.
@@ -43,12 +73,6 @@ inline const BothTables &bothTables()
 {
     static const BothTables loaded;
     return loaded;
-}
-
-// A column's text of record i, as a text box would hold it.
-inline std::u16string at(const ResultTable::Column &column, int i)
-{
-    return std::u16string(column[static_cast<std::size_t>(i)]);
 }
 
 // The first record of the plain table that matches, or 0.

@@ -1,7 +1,8 @@
 // Runs the packer on the repository's list, in a folder whose Chinese name holds a space, as an
 // office's may: it packs a copy of the program that differs from it only inside the reserved
-// area, and every failure leaves the output that was there, the program and the folder exactly
-// as they were, with its own exit status.
+// area, whose payload holds no record's numbers in the clear and is new at every packing (a
+// fresh salt), and every failure leaves the output that was there, the program and the folder
+// exactly as they were, with its own exit status.
 #include "data/packed/packedlayout.h"
 #include "madeuplists.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -72,6 +74,14 @@ protected:
     fs::path output;
 };
 
+// The payload of a packed program's file.
+std::string payloadOf(const std::string &program, std::size_t area)
+{
+    return program.substr(area + packedlayout::payloadOffset, packedlayout::payloadBytes);
+}
+
+// The program may have been packed already, as a sealed build's is: packing it again replaces its
+// list.
 TEST_F(Packer, PacksACopyThatDiffersOnlyInTheReservedArea)
 {
     const std::string program = readFile(PROGRAM_PATH);
@@ -81,14 +91,28 @@ TEST_F(Packer, PacksACopyThatDiffersOnlyInTheReservedArea)
     ASSERT_EQ(packed.size(), program.size());
     const std::size_t area = program.find(packedlayout::mark);
     ASSERT_NE(area, std::string::npos);
-    EXPECT_EQ(program[area + packedlayout::fuseOffset], packedlayout::unpacked);
     EXPECT_EQ(packed[area + packedlayout::fuseOffset], packedlayout::packed);
     EXPECT_EQ(packed.substr(0, area + packedlayout::fuseOffset),
         program.substr(0, area + packedlayout::fuseOffset));
     EXPECT_EQ(packed.substr(area + packedlayout::areaBytes),
         program.substr(area + packedlayout::areaBytes));
-    EXPECT_NE(packed.substr(area + packedlayout::payloadOffset, packedlayout::payloadBytes),
-        program.substr(area + packedlayout::payloadOffset, packedlayout::payloadBytes));
+    const std::string payload = payloadOf(packed, area);
+    EXPECT_NE(payload, payloadOf(program, area));
+    const fs::path again = folder / "again";
+    ASSERT_EQ(pack(packing(PROGRAM_PATH, again, list)), 0);
+    EXPECT_NE(payloadOf(readFile(again), area), payload);
+    fs::remove(again);
+    std::istringstream lines(readFile(list));
+    std::string line;
+    std::getline(lines, line);
+    int records = 0;
+    while (std::getline(lines, line)) {
+        ++records;
+        const std::string sfzh = line.substr(0, line.find('\t'));
+        EXPECT_EQ(payload.find(sfzh), std::string::npos) << line;
+        EXPECT_EQ(payload.find(line.substr(sfzh.size() + 1, 11)), std::string::npos) << line;
+    }
+    EXPECT_EQ(records, 1117);
     EXPECT_EQ(folderContents(folder), (std::set<fs::path> {list.filename(), output.filename()}));
 #ifndef _WIN32
     EXPECT_EQ(fs::status(output).permissions(), fs::status(PROGRAM_PATH).permissions());
@@ -166,6 +190,14 @@ INSTANTIATE_TEST_SUITE_P(Packer, PackerFailure,
         Failure {"iterations_not_a_number", 2,
             [](const fs::path &l, const fs::path &o) {
                 return "--iterations 12x -o " + quoted(o) + ' ' + quoted(l);
+            }},
+        Failure {"iterations_zero", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return "--iterations 0 -o " + quoted(o) + ' ' + quoted(l);
+            }},
+        Failure {"iterations_beyond_an_int", 2,
+            [](const fs::path &l, const fs::path &o) {
+                return "--iterations 2147483648 -o " + quoted(o) + ' ' + quoted(l);
             }},
         Failure {"unknown_option", 2,
             [](const fs::path &l, const fs::path &o) {

@@ -17,13 +17,15 @@ struct Form1Harness
     std::unique_ptr<Form1> form;
     memoryforms::MemoryWindow *window = nullptr;
 
-    // `prepare` sets the runtime up (screens, late frames) before the window exists.
-    explicit Form1Harness(const std::function<void(memoryforms::MemoryRuntime &)> &prepare = {})
+    // `prepare` sets the runtime up (screens, late frames) before the window exists; `added` is a
+    // list added to the program, which replaces the compiled-in records.
+    explicit Form1Harness(const std::function<void(memoryforms::MemoryRuntime &)> &prepare = {},
+        const SealedTable *added = nullptr)
     {
         if (prepare) {
             prepare(runtime);
         }
-        form = std::make_unique<Form1>(runtime);
+        form = std::make_unique<Form1>(runtime, added);
         window = runtime.window("Form1");
         form->Form_Load();
         window->setVisible(true);

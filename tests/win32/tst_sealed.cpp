@@ -1,7 +1,7 @@
-// The CNG back end under Wine: the published known answers of PBKDF2-HMAC-SHA256, HMAC-SHA256
-// and AES-256-GCM and those of the sealed-records format, and the table that the build host
-// sealed with OpenSSL, of which every record must open by its own pair here and a damaged one
-// must not.
+// The CNG back end under Wine: the published known answers of SHA-256, PBKDF2-HMAC-SHA256,
+// HMAC-SHA256 and AES-256-GCM and those of the sealed-records format, which OpenSSL meets on the
+// build host, and the tests' table sealed here, of which every record must open by its own pair
+// and a damaged one must not.
 //   tst_sealed vectors | table
 #include "data/platform/crypto.h"
 #include "data/platform/fatal.h"

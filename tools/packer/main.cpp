@@ -18,7 +18,7 @@
 #include "programimage.h"
 #include "progressline.h"
 #include "tools/common/console.h"
-#include "tools/common/plainrecords.h"
+#include "plainrecords.h"
 #include "tools/resultslist/listfile.h"
 #include "tools/resultslist/listreport.h"
 #include "tools/resultslist/resultslistparser.h"

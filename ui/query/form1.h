@@ -31,7 +31,7 @@ public:
 
     forms::Window &window() { return *form; }
     // The records compiled in; an added list leaves them unloaded.
-    const CompiledTable &results() const { return table.compiled; }
+    const ResultTable &results() const { return table.compiled; }
     Form2Dock &instructions() { return dock; }
 
 private:

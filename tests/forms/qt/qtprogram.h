@@ -40,7 +40,7 @@ public:
     }
 
     Form1 &form1() const { return *program; }
-    const CompiledTable &results() const { return program->results(); }
+    const ResultTable &results() const { return program->results(); }
     QWidget &window() const { return widget(program->window()); }
     // The instructions panel if something has loaded it.
     QWidget *panel() const

@@ -9,7 +9,7 @@
 
 // The records that parseResultsList accepted, as sealing takes them: the pair as UTF-8, the name
 // and score as UTF-16. Names and scores are made of characters of the Basic Multilingual Plane
-// (the list's rules), so each character is one unit. Shared by the table builder and the packer.
+// (the list's rules), so each character is one unit.
 inline std::vector<sealing::PlainRecord> plainRecords(const std::vector<ResultRecord> &records)
 {
     const auto basicPlane = [](const std::u32string &text) {
