@@ -14,10 +14,10 @@ namespace platformtext {
 // business.
 enum class Encoding {
     utf8, // with overlong forms, surrogates and code points above U+10FFFF refused
-    gb18030, // code page 54936 on Windows
+    gb18030, // code page 54936 on Windows, or 936 where it is missing
 };
 
-// Whether this system decodes the encoding at all: Wine, for one, has no code page 54936.
+// Whether this system decodes the encoding at all.
 bool supported(Encoding encoding);
 
 // The code points of bytes, or nothing when they are not text in the encoding or the encoding

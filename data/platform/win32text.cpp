@@ -8,12 +8,21 @@ namespace platformtext {
 
 namespace {
 
-// GB18030; Windows has it as a code page of its own since Windows XP.
+// GB18030; Windows has it as a code page of its own since Windows XP. Where it is missing, as in
+// Wine 8, code page 936 (GBK) reads it instead: Excel's "CSV" on a Chinese Windows is written in
+// 936, whose hanzi, letters and digits GB18030 encodes with the same bytes, and
+// MB_ERR_INVALID_CHARS makes 936 refuse the four-byte sequences that only GB18030 has, so it
+// never reads them as other text.
 constexpr UINT gb18030CodePage = 54936;
+constexpr UINT gbkCodePage = 936;
 
 UINT codePage(Encoding encoding)
 {
-    return encoding == Encoding::utf8 ? CP_UTF8 : gb18030CodePage;
+    if (encoding == Encoding::utf8) {
+        return CP_UTF8;
+    }
+    return IsValidCodePage(gb18030CodePage) || !IsValidCodePage(gbkCodePage) ? gb18030CodePage
+                                                                             : gbkCodePage;
 }
 
 } // namespace

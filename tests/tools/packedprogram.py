@@ -4,7 +4,8 @@
     packedprogram.py DIR PACKER PROGRAM LIST [EMULATOR...]
 
 In the folder DIR/成绩 查询 2020 (a Chinese name with a space, as an office's may be) it writes
-"成绩 表.tsv", the repository's LIST with the ticket numbers of records 1 and 2 swapped, and packs
+"成绩 表.csv", the repository's LIST with the ticket numbers of records 1 and 2 swapped, as
+Excel's "CSV" on a Chinese Windows saves it (GB18030, commas, CRLF), and packs
 PROGRAM with it at 64 iterations into "成绩 查询" (".exe" for a Windows PROGRAM, run by the
 Windows packer under EMULATOR, which sees the host's folders as drive Z:). Then, beside it, copies
 damaged as a program may be: one byte of a record changed (byte), the payload cut short
@@ -24,11 +25,9 @@ PAYLOAD_BYTES = HEADER_BYTES + RECORDS * RECORD_BYTES + HASH_BYTES
 
 
 def swapped_list(source):
-    lines = source.read_text(encoding="utf-8").splitlines()
-    first, second = (line.split("\t") for line in lines[1:3])
-    first[1], second[1] = second[1], first[1]
-    lines[1:3] = ["\t".join(first), "\t".join(second)]
-    return "\n".join(lines) + "\n"
+    rows = [line.split("\t") for line in source.read_text(encoding="utf-8").splitlines()]
+    rows[1][1], rows[2][1] = rows[2][1], rows[1][1]
+    return "".join(",".join(row) + "\r\n" for row in rows).encode("gb18030")
 
 
 def damaged(program, kind):
@@ -58,8 +57,8 @@ def main():
     suffix = ".exe" if program.suffix == ".exe" else ""
     place = folder / "成绩 查询 2020"
     place.mkdir(parents=True, exist_ok=True)
-    listed = place / "成绩 表.tsv"
-    listed.write_text(swapped_list(source), encoding="utf-8")
+    listed = place / "成绩 表.csv"
+    listed.write_bytes(swapped_list(source))
     packed = place / ("成绩 查询" + suffix)
     packed.unlink(missing_ok=True)
     subprocess.run(emulator + [str(packer), "--iterations", "64", "--program",

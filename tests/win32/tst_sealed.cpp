@@ -84,6 +84,12 @@ void checkVectors()
     CHECK(failed);
     CHECK(platformtext::utf8FromUtf16(u"卢文兵") == "\xe5\x8d\xa2\xe6\x96\x87\xe5\x85\xb5");
     CHECK(!platformtext::utf8FromUtf16(std::u16string {u'1', char16_t {0xD800}}).has_value());
+    // GB18030 through code page 54936, or 936 where the system lacks it: the same hanzi, and a
+    // four-byte sequence either read right or refused, never read as other text.
+    CHECK(platformtext::decode("\xC4\xE3\xBA\xC3", platformtext::Encoding::gb18030) == U"你好");
+    const auto fourBytes
+        = platformtext::decode("\x81\x30\x81\x30", platformtext::Encoding::gb18030);
+    CHECK(!fourBytes || *fourBytes == U"\u0080");
 }
 
 void checkTable()
