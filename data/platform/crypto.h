@@ -7,8 +7,8 @@
 #include <vector>
 
 // The few primitives that sealed records are made of, taken from the platform and never written
-// here: OpenSSL's libcrypto on Linux (and for the table builder on a Linux host), CNG (bcrypt.dll)
-// on Windows. CMake links exactly one implementation. Every function either succeeds or, where
+// here: OpenSSL's libcrypto on Linux (and for the packer on a Linux host), CNG (bcrypt.dll) on
+// Windows. CMake links exactly one implementation. Every function either succeeds or, where
 // the platform itself fails (out of memory, a missing algorithm), ends the program through
 // fatal::fail (data/platform/fatal.h): a sealed lookup that cannot compute must never pass for a
 // miss or a hit.

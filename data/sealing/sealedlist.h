@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-// A whole results list sealed (sealing.h says how one record is): what the table builder writes
-// into the program's source and a packer puts into a built program. It takes records that the
+// A whole results list sealed (sealing.h says how one record is): what the packer puts into a
+// built program. It takes records that the
 // list's reader accepted, whose names and scores fit the sealed text; it knows nothing of files
 // or of how the sealed records are stored.
 namespace sealing {
