@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cwchar>
 #include <functional>
-#include <span>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -49,12 +48,9 @@ int wmain(int argc, wchar_t *argv[])
 {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 11;
     const ResultTable &plain = plainTable();
-    // Record 1 alone, sealed as the packer seals: a lookup derives the pair's key once, however
-    // many records the table holds.
-    const sealing::SealedList list
-        = sealing::sealList(std::span<const sealing::PlainRecord>(plainRecordsOf(plain)).first(1),
-            sealing::defaultIterations, sealing::randomSalt());
-    const SealedTable sealed = packedpayload::tableOf(list);
+    // Record 1 sealed as the packer seals it, at the program's work factor.
+    const SealedRecords records(1, sealing::defaultIterations, sealing::randomSalt());
+    const SealedTable &sealed = records.table;
     const std::u16string sfzh(plain.sfzh[1]);
     const std::u16string zkzh(plain.zkzh[1]);
     const std::u16string otherZkzh(plain.zkzh[2]);

@@ -16,6 +16,7 @@
 // built into the program.
 
 #include "tools/common/idcardcheck.h"
+#include "tools/resultslist/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -160,25 +161,6 @@ struct Record
     std::string zkzh;
 };
 
-// Every character we write lies in the Basic Multilingual Plane: three bytes at most.
-std::string utf8(std::u32string_view text)
-{
-    std::string out;
-    for (const char32_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xc0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        } else {
-            out += static_cast<char>(0xe0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        }
-    }
-    return out;
-}
-
 char32_t pick(Random &random, std::u32string_view chars)
 {
     return chars[static_cast<std::size_t>(random.below(static_cast<int>(chars.size())))];
@@ -286,7 +268,7 @@ int drawScore(Random &random, int groupLevel, ScoreForm form)
 std::string scoreText(int cents)
 {
     if (cents < 0) {
-        return utf8(U"缺考");
+        return utf8text::encode(U"缺考");
     }
     std::string text = std::to_string(cents / 100);
     const int fraction = cents % 100;
@@ -440,8 +422,8 @@ void write(std::ostream &out, const std::vector<Record> &records)
 {
     out << "sfzh\tzkzh\txm\tcj\n";
     for (const Record &record : records) {
-        out << record.sfzh << '\t' << record.zkzh << '\t' << utf8(record.name.text) << '\t'
-            << scoreText(record.scoreCents) << '\n';
+        out << record.sfzh << '\t' << record.zkzh << '\t' << utf8text::encode(record.name.text)
+            << '\t' << scoreText(record.scoreCents) << '\n';
     }
 }
 
